@@ -1,0 +1,180 @@
+#include "data/data_text.hpp"
+
+#include "data/line_reader.hpp"
+#include "geometry/numbers.hpp"
+#include "geometry/vectors.hpp"
+#include "shell/texts.hpp"
+
+namespace velkar::data {
+
+using geometry::FormatGeneral;
+using geometry::FormatRounded;
+
+namespace {
+
+bool StartsNumberToken(char c) { return (c >= '0' && c <= '9') || c == ',' || c == '.' || c == '-'; }
+
+// Length of the UTF-8 character starting at s[0] (1 for a malformed one).
+std::size_t Utf8CharLength(std::string_view s) {
+  const auto lead = static_cast<unsigned char>(s[0]);
+  std::size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  if (n > s.size()) return 1;
+  for (std::size_t i = 1; i < n; ++i)
+    if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 1;
+  return n;
+}
+
+}  // namespace
+
+std::string DetectDelimiter(std::string_view first_line) {
+  const std::string line = geometry::NormaliseDecimalComma(first_line);
+  std::size_t i = 0;
+  while (i < line.size() && StartsNumberToken(line[i])) ++i;
+  if (i == line.size()) return {};
+  const std::string_view rest = std::string_view(line).substr(i);
+  return std::string(rest.substr(0, Utf8CharLength(rest)));
+}
+
+std::string_view FirstLine(std::string_view text) {
+  LineReader reader(text);
+  std::string_view line;
+  return reader.Next(line) ? line : std::string_view{};
+}
+
+std::string ReplaceDelimiter(std::string_view text, std::string_view old_delimiter,
+                             std::string_view new_delimiter) {
+  if (old_delimiter.empty() || old_delimiter == new_delimiter) return std::string(text);
+  std::string out;
+  out.reserve(text.size());
+  std::size_t from = 0;
+  for (std::size_t at; (at = text.find(old_delimiter, from)) != std::string_view::npos;
+       from = at + old_delimiter.size()) {
+    out.append(text.substr(from, at - from));
+    out.append(new_delimiter);
+  }
+  out.append(text.substr(from));
+  return out;
+}
+
+std::string FilterDataText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  LineReader reader(text);
+  for (std::string_view line; reader.Next(line);) {
+    if (line.empty() || !((line[0] >= '0' && line[0] <= '9') || line[0] == '-')) continue;
+    out.append(line);
+    out += '\n';
+  }
+  return out;
+}
+
+std::string CommasToPoints(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c == ',') c = '.';
+  return out;
+}
+
+ConversionResult DirectionCosinesToData(std::string_view text, std::string_view delimiter,
+                                        char decimal_separator, shell::Language language) {
+  const std::string points = CommasToPoints(text);
+  LineReader reader(points);
+  std::string_view line;
+  std::size_t column = 0;
+  bool have_line = reader.Next(line);
+
+  // The next blank-separated token, moving on to later lines as needed; an
+  // empty token means the text is used up.
+  const auto next_token = [&]() -> std::string_view {
+    while (have_line) {
+      while (column < line.size() && (line[column] == ' ' || line[column] == '\t')) ++column;
+      if (column < line.size()) {
+        const std::size_t start = column;
+        while (column < line.size() && line[column] != ' ' && line[column] != '\t') ++column;
+        return line.substr(start, column - start);
+      }
+      have_line = reader.Next(line);
+      column = 0;
+    }
+    return {};
+  };
+  const auto only_blanks_left = [&]() {
+    while (have_line) {
+      if (line.find_first_not_of(" \t", column) != std::string_view::npos) return false;
+      have_line = reader.Next(line);
+      column = 0;
+    }
+    return true;
+  };
+
+  ConversionResult result;
+  std::string out;
+  while (!only_blanks_left()) {
+    double c[3];
+    for (double& value : c) {
+      const std::string_view token = next_token();
+      if (token.empty() || !geometry::ReadWholeNumber(token, value)) {
+        result.error_line = reader.LineNumber();
+        result.error = std::string(shell::Text(shell::TextId::InvalidNumericInput, language)) + " (" +
+                       std::string(shell::Text(shell::TextId::LineWord, language)) + " " +
+                       std::to_string(result.error_line) + ": " + std::string(line) + ")";
+        return result;
+      }
+    }
+    const geometry::Orientation o = geometry::VectorToOrientation(
+        geometry::Normalise(geometry::ToLowerHemisphere({c[0], c[1], c[2]})));
+    out += FormatRounded(o.azimuth, 3, decimal_separator);
+    out.append(delimiter);
+    out += FormatRounded(o.dip, 3, decimal_separator);
+    out += '\n';
+    // The rest of the record's line is skipped.
+    have_line = reader.Next(line);
+    column = 0;
+  }
+  result.ok = true;
+  result.text = std::move(out);
+  return result;
+}
+
+TensorSum AccumulateTensor(std::string_view text, const DataSettings& settings) {
+  TensorSum sum;
+  LineReader reader(text);
+  for (std::string_view line; reader.Next(line);) {
+    const geometry::Orientation o = TensorDirectionOfLine(line, settings.delimiter, settings.mode);
+    geometry::AccumulateOuterProduct(sum.tensor, geometry::OrientationToVector(o));
+    ++sum.count;
+  }
+  return sum;
+}
+
+namespace {
+
+const char* ElementName(Element e) {
+  switch (e) {
+    case Element::Line: return "line";
+    case Element::Plane: return "plane";
+    case Element::Pole: return "pole";
+    case Element::None: break;
+  }
+  return "none";
+}
+
+}  // namespace
+
+std::string DataReadReport(std::string_view text, const DataSettings& settings, char decimal_separator) {
+  std::string out = "line\telement\tazimuth\tdip\tcode\tcolour\ttensor_azimuth\ttensor_dip\n";
+  LineReader reader(text);
+  for (std::string_view line; reader.Next(line);) {
+    const DataLine d = ParseDataLine(line, settings.delimiter, settings.mode);
+    out += std::to_string(reader.LineNumber()) + '\t' + ElementName(d.element) + '\t' +
+           FormatGeneral(d.orientation.azimuth, decimal_separator) + '\t' +
+           FormatGeneral(d.orientation.dip, decimal_separator) + '\t' +
+           (d.code ? FormatGeneral(*d.code, decimal_separator) : std::string("-")) + '\t' +
+           (d.colour ? ToHex(*d.colour) : std::string("-")) + '\t' +
+           FormatGeneral(d.tensor_direction.azimuth, decimal_separator) + '\t' +
+           FormatGeneral(d.tensor_direction.dip, decimal_separator) + '\n';
+  }
+  return out;
+}
+
+}  // namespace velkar::data

@@ -1,0 +1,60 @@
+#include "geometry/angles.hpp"
+
+#include <cmath>
+
+namespace velkar::geometry {
+
+int SignOf(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
+
+namespace {
+
+// Reduction by a floating remainder, exact for every finite double; the final
+// comparison catches the one case where a tiny negative remainder rounds up to
+// the period itself.
+double WrapInto(double a, double period) {
+  if (!std::isfinite(a)) return a;
+  double r = std::fmod(a, period);
+  if (r < 0) r += period;
+  if (r >= period) r -= period;
+  return r + 0.0;  // no negative zero
+}
+
+}  // namespace
+
+double Wrap360(double a) { return WrapInto(a, 360.0); }
+double Wrap180(double a) { return WrapInto(a, 180.0); }
+double Wrap90(double a) { return WrapInto(a, 90.0); }
+
+double SinDeg(double a) { return std::sin(DegToRad(a)); }
+double CosDeg(double a) { return std::cos(DegToRad(a)); }
+
+double TanDeg(double a) {
+  const double c = CosDeg(a);
+  if (c == 0) return SignOf(a) * kTanRightAngle;
+  return SinDeg(a) / c;
+}
+
+double ArcSinDeg(double x) {
+  if (std::fabs(x) >= 1) return SignOf(x) * 90.0;
+  return RadToDeg(std::asin(x));
+}
+
+double ArcCosDeg(double x) {
+  if (x == 0) return 90.0;
+  if (x <= -1) return 180.0;
+  if (x >= 1) return 0.0;
+  return RadToDeg(std::acos(x));
+}
+
+double ArcTanDeg(double x) { return RadToDeg(std::atan(x)); }
+
+double AzimuthOf(double east, double north) {
+  if (east == 0 && north == 0) return 0.0;
+  if (north == 0) return east > 0 ? 90.0 : 270.0;
+  if (east == 0) return north > 0 ? 0.0 : 180.0;
+  // The sign of the product is taken from the signs themselves so that tiny
+  // components whose product underflows still land in the right quadrant.
+  return Wrap360((2 - SignOf(east) - SignOf(east) * SignOf(north)) * 90.0 + ArcTanDeg(east / north));
+}
+
+}  // namespace velkar::geometry

@@ -1,0 +1,28 @@
+#include "stereonet/projection.hpp"
+
+#include <cmath>
+
+#include "geometry/angles.hpp"
+#include "geometry/numbers.hpp"
+
+namespace velkar::stereonet {
+
+using namespace velkar::geometry;
+
+SurfacePoint ProjectOrientation(Orientation o, double k) {
+  const double rho = std::sqrt(2.0) * SinDeg((90 - o.dip) / 2);
+  return {(kDiagram.centre_x + kDiagram.radius_x * rho * SinDeg(o.azimuth)) * k,
+          (kDiagram.centre_y - kDiagram.radius_y * rho * CosDeg(o.azimuth)) * k};
+}
+
+Orientation UnprojectPoint(double x, double y, double k) {
+  const double u = (x - RoundHalfEven(kDiagram.centre_x * k)) / RoundHalfEven(kDiagram.radius_x * k);
+  const double v = (y - RoundHalfEven(kDiagram.centre_y * k)) / RoundHalfEven(kDiagram.radius_y * k);
+  const bool at_centre = u == 0 && v == 0;
+  const double d = at_centre ? 0.0 : std::sqrt(u * u + v * v);
+  const double dip = 90 - 2 * ArcSinDeg(d / std::sqrt(2.0));
+  const double azimuth = at_centre ? 0.0 : Wrap360(AzimuthOf(v, u) + 90);
+  return {azimuth, dip};
+}
+
+}  // namespace velkar::stereonet
