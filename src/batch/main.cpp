@@ -1,14 +1,9 @@
 // velkar-batch: the command-line front end to the engine.
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "batch/input_text.hpp"
 #include "batch/options.hpp"
 #include "data/data_text.hpp"
 #include "geometry/tensor.hpp"
@@ -18,34 +13,7 @@ namespace {
 
 using namespace velkar;
 
-bool ReadInput(const std::string& name, std::string& text, std::string& error) {
-  if (name == "-") {
-    std::ostringstream buffer;
-    buffer << std::cin.rdbuf();
-    text = buffer.str();
-    return true;
-  }
-  std::ifstream in(name, std::ios::binary);
-  if (!in) {
-    error = "cannot open '" + name + "': " + std::strerror(errno);
-    return false;
-  }
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size < 0) {
-    error = "cannot read '" + name + "'";
-    return false;
-  }
-  text.resize(static_cast<std::size_t>(size));
-  in.seekg(0);
-  if (!in.read(text.data(), size)) {
-    error = "cannot read '" + name + "': " + std::strerror(errno);
-    return false;
-  }
-  return true;
-}
-
-int Run(const batch::BatchOptions& o, const std::string& text) {
+int Run(const batch::BatchOptions& o, std::string_view text) {
   const char separator = shell::DecimalSeparatorFromEnvironment();
   data::DataSettings settings = o.data;
   if (o.detect_delimiter) settings.delimiter = data::DetectDelimiter(data::FirstLine(text));
@@ -89,10 +57,11 @@ int main(int argc, char** argv) {
     std::cout << batch::UsageText();
     return 0;
   }
-  std::string text, error;
-  if (!ReadInput(parsed.options->input, text, error)) {
+  batch::InputText input;
+  std::string error;
+  if (!input.Open(parsed.options->input, error)) {
     std::cerr << "velkar-batch: " << error << '\n';
     return 2;
   }
-  return Run(*parsed.options, text);
+  return Run(*parsed.options, input.Text());
 }

@@ -1,5 +1,7 @@
 #include "data/data_line.hpp"
 
+#include <cstring>
+
 #include "geometry/numbers.hpp"
 
 namespace velkar::data {
@@ -16,14 +18,22 @@ struct Cut {
   bool found = false;
 };
 
+std::size_t Find(std::string_view text, std::string_view delimiter) {
+  if (delimiter.size() == 1) {
+    const void* p = std::memchr(text.data(), delimiter[0], text.size());
+    return p ? static_cast<std::size_t>(static_cast<const char*>(p) - text.data()) : std::string_view::npos;
+  }
+  return delimiter.empty() ? std::string_view::npos : text.find(delimiter);
+}
+
 Cut CutAt(std::string_view text, std::string_view delimiter) {
-  const std::size_t at = delimiter.empty() ? std::string_view::npos : text.find(delimiter);
+  const std::size_t at = Find(text, delimiter);
   if (at == std::string_view::npos) return {{}, text, false};
   return {text.substr(0, at), text.substr(at + delimiter.size()), true};
 }
 
 bool HasDelimiter(std::string_view text, std::string_view delimiter) {
-  return !delimiter.empty() && text.find(delimiter) != std::string_view::npos;
+  return Find(text, delimiter) != std::string_view::npos;
 }
 
 Orientation ReadOrientation(const LineFields& f) {

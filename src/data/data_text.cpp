@@ -1,5 +1,10 @@
 #include "data/data_text.hpp"
 
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
 #include "data/line_reader.hpp"
 #include "geometry/numbers.hpp"
 #include "geometry/vectors.hpp"
@@ -136,13 +141,60 @@ ConversionResult DirectionCosinesToData(std::string_view text, std::string_view 
   return result;
 }
 
-TensorSum AccumulateTensor(std::string_view text, const DataSettings& settings) {
+namespace {
+
+TensorSum AccumulateTensorOfLines(std::string_view text, const DataSettings& settings) {
   TensorSum sum;
   LineReader reader(text);
   for (std::string_view line; reader.Next(line);) {
     const geometry::Orientation o = TensorDirectionOfLine(line, settings.delimiter, settings.mode);
     geometry::AccumulateOuterProduct(sum.tensor, geometry::OrientationToVector(o));
     ++sum.count;
+  }
+  return sum;
+}
+
+// Pieces of about kChunkBytes that start at line starts. The partial sums of
+// the pieces are added in this fixed order, so the result does not depend on
+// how many threads computed them.
+constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
+
+std::vector<std::string_view> SplitIntoChunks(std::string_view text) {
+  std::vector<std::string_view> chunks;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = start + kChunkBytes;
+    if (end >= text.size()) {
+      end = text.size();
+    } else {
+      const std::size_t line_end = text.find('\n', end - 1);
+      end = line_end == std::string_view::npos ? text.size() : line_end + 1;
+    }
+    chunks.push_back(text.substr(start, end - start));
+    start = end;
+  }
+  return chunks;
+}
+
+}  // namespace
+
+TensorSum AccumulateTensor(std::string_view text, const DataSettings& settings) {
+  const std::vector<std::string_view> chunks = SplitIntoChunks(text);
+  std::vector<TensorSum> partial(chunks.size());
+  std::atomic<std::size_t> next{0};
+  const auto work = [&] {
+    for (std::size_t i; (i = next.fetch_add(1)) < chunks.size();) partial[i] = AccumulateTensorOfLines(chunks[i], settings);
+  };
+  const std::size_t threads = std::min<std::size_t>({std::max(1u, std::thread::hardware_concurrency()), chunks.size(), 8});
+  std::vector<std::thread> helpers;
+  for (std::size_t t = 1; t < threads; ++t) helpers.emplace_back(work);
+  work();
+  for (std::thread& h : helpers) h.join();
+
+  TensorSum sum;
+  for (const TensorSum& p : partial) {
+    sum.tensor = geometry::AddMatrix(sum.tensor, p.tensor);
+    sum.count += p.count;
   }
   return sum;
 }

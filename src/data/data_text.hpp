@@ -63,6 +63,9 @@ struct TensorSum {
 };
 
 // The orientation tensor of the data (the tensor direction of every line).
+// Large texts are summed in pieces on the available processors; the pieces
+// and the order of their sums are fixed, so the result is the same on every
+// machine.
 TensorSum AccumulateTensor(std::string_view text, const DataSettings& settings);
 
 // One tab-separated row per line telling how it is read: line number,

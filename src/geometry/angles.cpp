@@ -25,8 +25,41 @@ double Wrap360(double a) { return WrapInto(a, 360.0); }
 double Wrap180(double a) { return WrapInto(a, 180.0); }
 double Wrap90(double a) { return WrapInto(a, 90.0); }
 
-double SinDeg(double a) { return std::sin(DegToRad(a)); }
-double CosDeg(double a) { return std::cos(DegToRad(a)); }
+namespace {
+
+// Angles are converted as they are (sin 360 is the tiny -2.4e-16 of sin 2 pi,
+// as everywhere else); only angles so huge that degrees * pi would overflow
+// lose their whole turns first, exactly, in degrees.
+double ReduceTurns(double a) { return std::fabs(a) < 1e300 ? a : std::fmod(a, 360.0); }
+
+}  // namespace
+
+double SinDeg(double a) { return std::sin(DegToRad(ReduceTurns(a))); }
+double CosDeg(double a) { return std::cos(DegToRad(ReduceTurns(a))); }
+namespace {
+
+struct WholeDegreeTable {
+  double sine[361];
+  double cosine[361];
+  WholeDegreeTable() {
+    for (int i = 0; i <= 360; ++i) ::sincos(DegToRad(i), &sine[i], &cosine[i]);
+  }
+};
+
+}  // namespace
+
+void SinCosDeg(double a, double& sine, double& cosine) {
+  // Field data are mostly whole degrees: their values come from a table
+  // filled by the same library call, so the results are identical.
+  if (a >= 0 && a <= 360 && a == static_cast<int>(a)) {
+    static const WholeDegreeTable table;
+    const int i = static_cast<int>(a);
+    sine = table.sine[i];
+    cosine = table.cosine[i];
+    return;
+  }
+  ::sincos(DegToRad(ReduceTurns(a)), &sine, &cosine);
+}
 
 double TanDeg(double a) {
   const double c = CosDeg(a);

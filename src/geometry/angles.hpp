@@ -30,6 +30,8 @@ double Wrap90(double a);
 
 double SinDeg(double a);
 double CosDeg(double a);
+// Both at once; the same values as SinDeg and CosDeg, in one library call.
+void SinCosDeg(double a, double& sine, double& cosine);
 // SinDeg / CosDeg; when the cosine is exactly 0 the result is
 // SignOf(a) * kTanRightAngle.
 double TanDeg(double a);

@@ -23,8 +23,10 @@ Vector3 WithFiniteLength(Vector3 v, double& length) {
 }  // namespace
 
 Vector3 OrientationToVector(Orientation o) {
-  const double c = CosDeg(o.dip);
-  return {CosDeg(o.azimuth) * c, SinDeg(o.azimuth) * c, SinDeg(o.dip)};
+  double sin_az, cos_az, sin_dip, cos_dip;
+  SinCosDeg(o.azimuth, sin_az, cos_az);
+  SinCosDeg(o.dip, sin_dip, cos_dip);
+  return {cos_az * cos_dip, sin_az * cos_dip, sin_dip};
 }
 
 Orientation VectorToOrientation(Vector3 v) {

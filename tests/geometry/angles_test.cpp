@@ -67,3 +67,18 @@ TEST(Angles, AzimuthOfQuadrants) {
 
 }  // namespace
 }  // namespace velkar::geometry
+
+namespace velkar::geometry {
+namespace {
+
+TEST(Angles, SinCosDegMatchesSeparateCalls) {
+  for (double a : {0.0, 1.0, 30.0, 360.0, 361.0, 0.5, -0.0, 45.0, 89.999, 90.0, 123.456, 180.0, 270.0, 359.9, -45.0, 725.5, 1e300}) {
+    double s = 0, c = 0;
+    SinCosDeg(a, s, c);
+    EXPECT_EQ(s, SinDeg(a)) << a;
+    EXPECT_EQ(c, CosDeg(a)) << a;
+  }
+}
+
+}  // namespace
+}  // namespace velkar::geometry
