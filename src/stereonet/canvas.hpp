@@ -51,6 +51,8 @@ struct Argb {
 // carries a translation of half a pixel, so drawing code must never call
 // cairo_identity_matrix or cairo_set_matrix on it without restoring that
 // translation; cairo_save / cairo_restore around local changes keep it.
+// The primitives below expect the operator OVER and default anti-aliasing,
+// so code that changes those restores them.
 class RasterImage {
  public:
   // A width x height image cleared to transparent black. Sizes are held to
