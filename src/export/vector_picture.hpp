@@ -55,17 +55,20 @@ struct Brush {
   bool operator==(const Brush&) const = default;
 };
 
-// Text font. height is the em height in drawing units (a canvas font "size"
-// in points has to be converted by the caller); weight 400 is regular, 700
-// bold. The colour is the colour of the text.
+// Text font. height follows the canvas convention: negative, the em height
+// (character height) in drawing units; positive, the cell height (ascent plus
+// descent of the face) in drawing units; 0, the default em height of 300. A
+// font size in points has to be converted by the caller. weight 400 is
+// regular, 700 bold. The colour is the colour of the text.
 struct Font {
   std::string name = "Arial";
-  std::int32_t height = 300;
+  std::int32_t height = -300;
   std::int32_t weight = 400;
   data::Rgb colour{};
   bool operator==(const Font&) const = default;
 };
 
+// The font of a fresh picture: Arial, em height 300, regular, black.
 inline const Font kDefaultFont{};
 
 // The records of the list. Shapes refer to the shared pools by index.
@@ -89,7 +92,8 @@ struct PolygonShape {
 // Several closed rings filled together with the alternate (even-odd) rule.
 struct PolyPolygonShape {
   std::uint32_t first_point = 0;
-  std::uint32_t first_ring = 0;  // index into the ring-size pool
+  std::uint32_t point_count = 0;  // of all rings together
+  std::uint32_t first_ring = 0;   // index into the ring-size pool
   std::uint32_t ring_count = 0;
 };
 // Open line, never filled.
@@ -99,12 +103,13 @@ struct PolylineShape {
 };
 // Outline of the ellipse in box, counterclockwise as seen on the picture,
 // from where the ray from the centre through start meets the ellipse to where
-// the ray through end meets it. start == end (or a ray of zero length) gives
-// the whole ellipse. Never filled.
+// the ray through end meets it. Rays in the same direction give the whole
+// ellipse; a ray of zero length counts as pointing to the right. Never
+// filled. start and end are pooled, in this order, to keep every record
+// small.
 struct ArcShape {
   Box box;
-  Point start;
-  Point end;
+  std::uint32_t first_point = 0;
 };
 // Text in the current font, the top left of its line at position (text
 // align top-left, transparent background).
@@ -156,6 +161,8 @@ class VectorPicture {
   // All points of the rings, one ring after the other.
   std::span<const Point> PointsOf(const PolyPolygonShape& s) const;
   std::span<const std::uint32_t> RingSizesOf(const PolyPolygonShape& s) const;
+  Point StartOf(const ArcShape& s) const { return points_[s.first_point]; }
+  Point EndOf(const ArcShape& s) const { return points_[s.first_point + 1]; }
   std::string_view TextOf(const TextShape& s) const;
 
  private:
@@ -168,6 +175,21 @@ class VectorPicture {
   Brush brush_;
   std::uint32_t font_ = 0;
 };
+
+// An arc in the ellipse's own parameter t (radians): the point of t is
+// (cx + rx cos t, cy + ry sin t) with y downward, and the arc runs from
+// start_angle to start_angle - sweep (counterclockwise on the picture),
+// 0 < sweep <= 2 pi. A flat ellipse (rx or ry 0) measures its rays as if
+// the missing radius were 1.
+struct ArcSweep {
+  double cx = 0;
+  double cy = 0;
+  double rx = 0;
+  double ry = 0;
+  double start_angle = 0;
+  double sweep = 0;
+};
+ArcSweep SweepOf(Box box, Point start, Point end);
 
 // The state a writer starts from, the same as a fresh picture's.
 inline constexpr Pen kInitialPen{};
