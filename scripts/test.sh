@@ -15,6 +15,7 @@ CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWit
   -DVELKAR_SANITIZE=ON -DVELKAR_FUZZ=ON -DVELKAR_BENCH=OFF
 cmake --build build-asan -j"$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 build-asan/tests/fuzz/fuzz_data_text -max_total_time="${VELKAR_FUZZ_SECONDS:-60}" -max_len=4096 \

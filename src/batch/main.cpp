@@ -1,11 +1,16 @@
 // velkar-batch: the command-line front end to the engine.
+#include <cctype>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "batch/input_text.hpp"
 #include "batch/options.hpp"
+#include "data/atomic_file.hpp"
 #include "data/data_text.hpp"
+#include "export/emf_writer.hpp"
+#include "export/pdf_writer.hpp"
+#include "export/svg_writer.hpp"
 #include "geometry/tensor.hpp"
 #include "shell/language.hpp"
 
@@ -13,20 +18,59 @@ namespace {
 
 using namespace velkar;
 
+// The output format from the file name's extension, in lower case.
+std::string Extension(const std::string& path) {
+  const std::size_t dot = path.find_last_of('.');
+  const std::size_t slash = path.find_last_of('/');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  std::string e = path.substr(dot + 1);
+  for (char& c : e) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return e;
+}
+
+int Plot(const batch::BatchOptions& o, const stereonet::PlotSettings& settings, std::string_view text) {
+  const std::string format = Extension(o.output);
+  if (format != "png" && format != "svg" && format != "pdf" && format != "emf") {
+    std::cerr << "velkar-batch: cannot tell the picture format of '" << o.output
+              << "': use .png, .svg, .pdf or .emf\n";
+    return 2;
+  }
+  stereonet::RasterImage diagram;
+  const stereonet::PlotResult result = stereonet::PlotData(text, settings, diagram);
+  std::string bytes;
+  if (format == "png") bytes = diagram.EncodePng();
+  else if (format == "svg") bytes = export_::WriteSvg(result.picture);
+  else if (format == "pdf") bytes = export_::WritePdf(result.picture);
+  else bytes = export_::WriteEmf(result.picture);
+  std::string error;
+  if (bytes.empty() || !data::WriteFileAtomically(o.output, bytes, error)) {
+    std::cerr << "velkar-batch: " << (error.empty() ? "cannot encode the picture" : error) << '\n';
+    return 1;
+  }
+  if (o.report) {
+    std::cout << result.status_text << '\n';
+    if (result.matrix_text) std::cout << *result.matrix_text << '\n';
+  }
+  return 0;
+}
+
 int Run(const batch::BatchOptions& o, std::string_view text) {
   const char separator = shell::DecimalSeparatorFromEnvironment();
-  data::DataSettings settings = o.data;
-  if (o.detect_delimiter) settings.delimiter = data::DetectDelimiter(data::FirstLine(text));
+  stereonet::PlotSettings plot = o.settings;
+  plot.decimal_separator = separator;
+  if (o.detect_delimiter) plot.data.delimiter = data::DetectDelimiter(data::FirstLine(text));
+  const data::DataSettings& settings = plot.data;
+  const shell::Language language = plot.language;
 
   if (o.command == "read") {
     std::cout << data::DataReadReport(text, settings, separator);
   } else if (o.command == "eigen") {
     const data::TensorSum sum = data::AccumulateTensor(text, settings);
-    std::cout << geometry::OrientationMatrixText(geometry::EigenAnalysis(sum.tensor), o.language, separator)
+    std::cout << geometry::OrientationMatrixText(geometry::EigenAnalysis(sum.tensor), language, separator)
               << '\n';
   } else if (o.command == "cosines") {
     const data::ConversionResult r =
-        data::DirectionCosinesToData(text, settings.delimiter, separator, o.language);
+        data::DirectionCosinesToData(text, settings.delimiter, separator, language);
     if (!r.ok) {
       std::cerr << "velkar-batch: " << r.error << '\n';
       return 1;
@@ -34,6 +78,8 @@ int Run(const batch::BatchOptions& o, std::string_view text) {
     std::cout << r.text;
   } else if (o.command == "filter") {
     std::cout << data::FilterDataText(text);
+  } else if (o.command == "plot") {
+    return Plot(o, plot, text);
   }
   std::cout.flush();
   if (!std::cout) {

@@ -1,12 +1,15 @@
 #include "batch/options.hpp"
 
 #include <array>
+#include <charconv>
+
+#include "data/colour.hpp"
 
 namespace velkar::batch {
 
 namespace {
 
-constexpr std::array<const char*, 4> kCommands = {"read", "eigen", "cosines", "filter"};
+constexpr std::array<const char*, 5> kCommands = {"read", "eigen", "cosines", "filter", "plot"};
 
 std::optional<data::PlotMode> ParseMode(const std::string& s) {
   if (s == "lines") return data::PlotMode::Lines;
@@ -14,6 +17,20 @@ std::optional<data::PlotMode> ParseMode(const std::string& s) {
   if (s == "poles") return data::PlotMode::Poles;
   if (s == "synoptic") return data::PlotMode::Synoptic;
   return std::nullopt;
+}
+
+std::optional<stereonet::TriState> ParseTriState(const std::string& s, const char* ticked) {
+  if (s == ticked) return stereonet::TriState::Ticked;
+  if (s == "off") return stereonet::TriState::Clear;
+  if (s == "grey" || s == "gray") return stereonet::TriState::Grayed;
+  return std::nullopt;
+}
+
+std::optional<int> ParseInt(const std::string& s, int low, int high) {
+  int v = 0;
+  const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (r.ec != std::errc() || r.ptr != s.data() + s.size() || v < low || v > high) return std::nullopt;
+  return v;
 }
 
 std::string DelimiterFromWord(const std::string& s) {
@@ -26,36 +43,74 @@ std::string DelimiterFromWord(const std::string& s) {
 
 ParseResult ParseArguments(const std::vector<std::string>& args, shell::Language default_language) {
   BatchOptions o;
-  o.language = default_language;
+  stereonet::PlotSettings& p = o.settings;
+  p.language = default_language;
   std::vector<std::string> positional;
   const auto fail = [](std::string message) { return ParseResult{std::nullopt, std::move(message)}; };
 
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    const auto value = [&](std::string& out) {
-      if (i + 1 >= args.size()) return false;
-      out = args[++i];
-      return true;
+    const bool has_value = i + 1 < args.size();
+    const std::string v = has_value ? args[i + 1] : std::string();
+    // Options that take a value consume the next argument.
+    const auto needs = [&](const char* what) -> std::optional<ParseResult> {
+      if (!has_value) return fail(a + " needs a value: " + what);
+      ++i;
+      return std::nullopt;
     };
-    std::string v;
     if (a == "-h" || a == "--help") {
       o.help = true;
-    } else if (a == "--mode") {
-      if (!value(v)) return fail("--mode needs a value: lines, circles, poles or synoptic");
-      const auto mode = ParseMode(v);
-      if (!mode) return fail("unknown plot mode '" + v + "': use lines, circles, poles or synoptic");
-      o.data.mode = *mode;
-    } else if (a == "--delimiter") {
-      if (!value(v)) return fail("--delimiter needs a value (a character, 'tab' or 'space')");
-      o.data.delimiter = DelimiterFromWord(v);
     } else if (a == "--detect-delimiter") {
       o.detect_delimiter = true;
+    } else if (a == "--shadow") {
+      p.shadow = true;
+    } else if (a == "--report") {
+      o.report = true;
+    } else if (a == "--mode") {
+      if (auto e = needs("lines, circles, poles or synoptic")) return *e;
+      const auto mode = ParseMode(v);
+      if (!mode) return fail("unknown plot mode '" + v + "': use lines, circles, poles or synoptic");
+      p.data.mode = *mode;
+    } else if (a == "--delimiter") {
+      if (auto e = needs("a character, 'tab' or 'space'")) return *e;
+      p.data.delimiter = DelimiterFromWord(v);
     } else if (a == "--lang") {
-      if (!value(v)) return fail("--lang needs a value: cs or en");
-      if (v == "cs") o.language = shell::Language::Czech;
-      else if (v == "en") o.language = shell::Language::English;
+      if (auto e = needs("cs or en")) return *e;
+      if (v == "cs") p.language = shell::Language::Czech;
+      else if (v == "en") p.language = shell::Language::English;
       else return fail("unknown language '" + v + "': use cs or en");
-    } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+    } else if (a == "-o" || a == "--output") {
+      if (auto e = needs("the picture file (.png, .svg, .pdf or .emf)")) return *e;
+      o.output = v;
+    } else if (a == "--size") {
+      if (auto e = needs("a slider position 2..8")) return *e;
+      const auto n = ParseInt(v, 2, 8);
+      if (!n) return fail("--size must be a whole number from 2 to 8, not '" + v + "'");
+      p.symbol_size_position = *n;
+    } else if (a == "--opacity") {
+      if (auto e = needs("0..255")) return *e;
+      const auto n = ParseInt(v, 0, 255);
+      if (!n) return fail("--opacity must be a whole number from 0 to 255, not '" + v + "'");
+      p.great_circle_opacity = *n;
+    } else if (a == "--colour" || a == "--color" || a == "--orientation-colour" || a == "--orientation-color") {
+      if (auto e = needs("a colour #rrggbb")) return *e;
+      const auto c = data::ParseHexColour(v);
+      if (!c) return fail(a + " must be a colour #rrggbb, not '" + v + "'");
+      (a.rfind("--orientation", 0) == 0 ? p.orientation_colour : p.element_colour) = *c;
+    } else if (a == "--orientation") {
+      if (auto e = needs("off, on or grey")) return *e;
+      const auto t = ParseTriState(v, "on");
+      if (!t) return fail("--orientation must be off, on or grey, not '" + v + "'");
+      p.orientation = *t;
+    } else if (a == "--legend") {
+      if (auto e = needs("on, off or grey")) return *e;
+      const auto t = ParseTriState(v, "on");
+      if (!t) return fail("--legend must be on, off or grey, not '" + v + "'");
+      p.legend = *t;
+    } else if (a == "--north") {
+      if (auto e = needs("the north letter")) return *e;
+      p.north_letter = v;
+    } else if (a.size() > 1 && a[0] == '-') {
       return fail("unknown option '" + a + "' (see --help)");
     } else {
       positional.push_back(a);
@@ -70,6 +125,7 @@ ParseResult ParseArguments(const std::vector<std::string>& args, shell::Language
   if (positional.size() < 2) return fail(o.command + " needs a data file, or - for standard input");
   if (positional.size() > 2) return fail("too many arguments: '" + positional[2] + "'");
   o.input = positional[1];
+  if (o.command == "plot" && o.output.empty()) return fail("plot needs -o OUT (.png, .svg, .pdf or .emf)");
   return {o, {}};
 }
 
@@ -87,8 +143,10 @@ Commands:
   cosines    direction cosines (x y z per line) converted to data lines;
              a bad line gives exit status 1 and a message naming it
   filter     the text without lines that do not start with a digit or '-'
+  plot       the diagram: -o OUT.png writes the raster diagram (500 x 513),
+             -o OUT.svg, OUT.pdf or OUT.emf the vector picture (120 mm square)
 
-Options:
+Options for every command:
   --mode lines|circles|poles|synoptic   plot mode (default lines)
   --delimiter TEXT     field delimiter (default /); the words tab and space
                        stand for those characters
@@ -97,11 +155,28 @@ Options:
                        of the environment, Czech when it is cs)
   -h, --help           this text
 
+Options for plot:
+  -o, --output OUT     the picture file; its extension chooses the format
+  --size 2..8          symbol size slider position (default 3)
+  --colour #rrggbb     element colour (default #000000)
+  --opacity 0..255     opacity of the great circles of lines and circles modes
+                       (default 255)
+  --orientation off|on|grey   eigenvector overlay: on draws it in the
+                       orientation colour with open symbols, grey in red, green
+                       and blue with filled symbols (default off)
+  --orientation-colour #rrggbb   colour of the overlay when on (default #ff0000)
+  --legend on|off|grey the "n = " count: on in both pictures, grey only in the
+                       raster diagram (default on)
+  --shadow             the drop shadow of the net
+  --north TEXT         the north letter (default N)
+  --report             print the status text and, with the overlay, the
+                       orientation-matrix text
+
 Numbers are written with the decimal separator of the numeric locale
 (LC_ALL, LC_NUMERIC, LANG): a comma under cs_CZ.
 
-Exit status: 0 success, 1 the command failed on the data, 2 bad usage or a
-file that cannot be read.
+Exit status: 0 success, 1 the command failed on the data or its output,
+2 bad usage or a file that cannot be read.
 )";
 }
 

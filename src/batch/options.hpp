@@ -5,18 +5,20 @@
 #include <string>
 #include <vector>
 
-#include "data/data_text.hpp"
 #include "shell/language.hpp"
+#include "stereonet/plot_command.hpp"
 
 namespace velkar::batch {
 
 struct BatchOptions {
-  std::string command;           // read, eigen, cosines, filter
-  std::string input;             // a file name, or "-" for standard input
-  data::DataSettings data;
+  std::string command;                // read, eigen, cosines, filter, plot
+  std::string input;                  // a file name, or "-" for standard input
+  std::string output;                 // plot: the picture file (-o)
   bool detect_delimiter = false;
-  shell::Language language = shell::Language::English;
+  bool report = false;                // plot: print the status and matrix texts
   bool help = false;
+  // Delimiter, plot mode, language and the plot's display settings.
+  stereonet::PlotSettings settings;
 };
 
 struct ParseResult {

@@ -19,6 +19,7 @@ constexpr std::array kCatalogue = {
     Entry{TextId::MatrixZeta, "Míra přednostní orientace zéta:", "Strength parameter:"},
     Entry{TextId::MatrixGamma, "Tvarový parametr gama:", "Shape parameter:"},
     Entry{TextId::UndefinedValue, "nedefinováno", "undefined"},
+    Entry{TextId::DataCountSuffix, " měření", " data"},
     // The runtime's own message stays English in both interfaces.
     Entry{TextId::InvalidNumericInput, "Invalid numeric input", "Invalid numeric input"},
     Entry{TextId::LineWord, "řádek", "line"},

@@ -16,6 +16,8 @@ enum class TextId {
   MatrixZeta,
   MatrixGamma,
   UndefinedValue,
+  // plot command
+  DataCountSuffix,
   // data text
   InvalidNumericInput,
   LineWord,

@@ -21,6 +21,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <string_view>
 
 #include "data/colour.hpp"
@@ -53,6 +55,8 @@ struct Argb {
 // translation; cairo_save / cairo_restore around local changes keep it.
 // The primitives below expect the operator OVER and default anti-aliasing,
 // so code that changes those restores them.
+class SymbolSprites;
+
 class RasterImage {
  public:
   // A width x height image cleared to transparent black. Sizes are held to
@@ -94,12 +98,14 @@ class RasterImage {
   // position outside the image reads transparent black {0, 0, 0, 0}.
   Argb Pixel(int x, int y) const;
 
-  // Writes the PNG file; false when it cannot be written.
-  bool WritePng(const char* path) const;
+  // The image as the bytes of a PNG file; empty when it cannot be encoded.
+  std::string EncodePng() const;
 
  private:
   void Create(int width, int height);
   void Release();
+
+  friend SymbolSprites& SpritesOf(RasterImage& image);
 
   cairo_surface_t* surface_ = nullptr;
   cairo_t* cr_ = nullptr;
@@ -107,6 +113,9 @@ class RasterImage {
   int width_ = 0;
   int height_ = 0;
   int stride_ = 0;
+  // Coverage of the polygon symbols already rasterised, per shape, size and
+  // sub-pixel position; kept with the image so repeated plots reuse it.
+  std::unique_ptr<SymbolSprites> sprites_;
 };
 
 // The opacity (0..255) of shadow outline i (0..12): 150 x 0.1^(i / 13) -

@@ -52,5 +52,38 @@ check "missing file argument status" "2" "$?"
 check "help" "0" "$("$bin" --help >/dev/null; echo $?)"
 check "help documents eigen" "1" "$("$bin" --help | grep -c '^  eigen')"
 
+# plot: every format, the report, failures that leave nothing behind
+printf '120/45/2/23\n300/30/-1\n45/30\n' >"$tmp/plot.txt"
+for f in png svg pdf emf; do
+  "$bin" plot "$tmp/plot.txt" -o "$tmp/out.$f" --orientation grey --shadow
+  check "plot $f status" "0" "$?"
+done
+check "png signature" "PNG" "$(head -c 4 "$tmp/out.png" | tail -c 3)"
+check "svg root" "1" "$(grep -c 'viewBox="0 0 12000 12000"' "$tmp/out.svg")"
+check "pdf signature" "%PDF" "$(head -c 4 "$tmp/out.pdf")"
+check "emf signature" " EMF" "$(dd if="$tmp/out.emf" bs=1 skip=40 count=4 2>/dev/null)"
+check "plot report" "3 data" "$("$bin" plot "$tmp/plot.txt" -o "$tmp/r.png" --report | head -1)"
+check "plot report with overlay" "Eigenvectors	Eigenvalues" \
+  "$("$bin" plot "$tmp/plot.txt" -o "$tmp/r.png" --report --orientation on | sed -n 2p)"
+check "plot report czech" "3 měření" "$("$bin" plot "$tmp/plot.txt" -o "$tmp/r.png" --report --lang cs | head -1)"
+"$bin" plot "$tmp/plot.txt" -o "$tmp/no/such/dir/out.png" 2>"$tmp/err"
+check "unwritable output status" "1" "$?"
+check "unwritable output message" "1" "$(grep -c "cannot write '$tmp/no/such/dir/out.png'" "$tmp/err")"
+mkdir "$tmp/keep" && printf 'old' >"$tmp/keep/out.png" && chmod 500 "$tmp/keep"
+if [ "$(id -u)" -ne 0 ]; then
+  "$bin" plot "$tmp/plot.txt" -o "$tmp/keep/out.png" 2>/dev/null
+  check "read-only folder keeps the old file" "old" "$(cat "$tmp/keep/out.png")"
+fi
+chmod 700 "$tmp/keep"
+check "no temporary files left" "out.png" "$(ls "$tmp/keep")"
+"$bin" plot "$tmp/plot.txt" -o "$tmp/out.gif" 2>/dev/null
+check "unknown picture format status" "2" "$?"
+"$bin" plot "$tmp/plot.txt" 2>/dev/null
+check "plot without output status" "2" "$?"
+"$bin" plot "$tmp/plot.txt" -o "$tmp/x.png" --size 9 2>/dev/null
+check "size out of range status" "2" "$?"
+"$bin" plot "$tmp/plot.txt" -o "$tmp/x.png" --colour red 2>/dev/null
+check "bad colour status" "2" "$?"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

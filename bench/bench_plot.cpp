@@ -1,0 +1,37 @@
+// The plot command: raster diagram and vector picture of mode-0 lines with
+// mixed symbol codes 0-8.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "stereonet/plot_command.hpp"
+
+namespace {
+
+using namespace velkar;
+
+std::string MixedCodeLines(std::size_t n) {
+  std::string text;
+  text.reserve(n * 12);
+  unsigned seed = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    seed = seed * 134775813u + 1u;
+    text += std::to_string((seed >> 8) % 360) + "/" + std::to_string((seed >> 20) % 91) + "/" +
+            std::to_string(i % 9) + "\n";
+  }
+  return text;
+}
+
+void BM_PlotCommand(benchmark::State& state) {
+  const std::string text = MixedCodeLines(static_cast<std::size_t>(state.range(0)));
+  stereonet::RasterImage diagram;
+  const stereonet::PlotSettings settings;
+  for (auto _ : state) {
+    stereonet::PlotResult result = stereonet::PlotData(text, settings, diagram);
+    benchmark::DoNotOptimize(result);
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_PlotCommand)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+}  // namespace
