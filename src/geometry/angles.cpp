@@ -32,30 +32,48 @@ namespace {
 // lose their whole turns first, exactly, in degrees.
 double ReduceTurns(double a) { return std::fabs(a) < 1e300 ? a : std::fmod(a, 360.0); }
 
-}  // namespace
-
-double SinDeg(double a) { return std::sin(DegToRad(ReduceTurns(a))); }
-double CosDeg(double a) { return std::cos(DegToRad(ReduceTurns(a))); }
-namespace {
-
-struct WholeDegreeTable {
-  double sine[361];
-  double cosine[361];
-  WholeDegreeTable() {
-    for (int i = 0; i <= 360; ++i) ::sincos(DegToRad(i), &sine[i], &cosine[i]);
+// Field data come mostly in whole degrees and the projection halves them:
+// multiples of half a degree in [0, 360] take their values from a table
+// filled by the same library call, so the results are identical.
+struct HalfDegreeTable {
+  static constexpr int kSteps = 720;
+  double sine[kSteps + 1];
+  double cosine[kSteps + 1];
+  HalfDegreeTable() {
+    for (int i = 0; i <= kSteps; ++i) ::sincos(DegToRad(i / 2.0), &sine[i], &cosine[i]);
   }
 };
 
+// The table index of a, or -1.
+int HalfDegreeIndex(double a) {
+  const double twice = a * 2;
+  if (!(twice >= 0 && twice <= HalfDegreeTable::kSteps)) return -1;
+  const int i = static_cast<int>(twice);
+  return i == twice ? i : -1;
+}
+
+const HalfDegreeTable& Table() {
+  static const HalfDegreeTable table;
+  return table;
+}
+
 }  // namespace
 
+double SinDeg(double a) {
+  const int i = HalfDegreeIndex(a);
+  return i >= 0 ? Table().sine[i] : std::sin(DegToRad(ReduceTurns(a)));
+}
+
+double CosDeg(double a) {
+  const int i = HalfDegreeIndex(a);
+  return i >= 0 ? Table().cosine[i] : std::cos(DegToRad(ReduceTurns(a)));
+}
+
 void SinCosDeg(double a, double& sine, double& cosine) {
-  // Field data are mostly whole degrees: their values come from a table
-  // filled by the same library call, so the results are identical.
-  if (a >= 0 && a <= 360 && a == static_cast<int>(a)) {
-    static const WholeDegreeTable table;
-    const int i = static_cast<int>(a);
-    sine = table.sine[i];
-    cosine = table.cosine[i];
+  const int i = HalfDegreeIndex(a);
+  if (i >= 0) {
+    sine = Table().sine[i];
+    cosine = Table().cosine[i];
     return;
   }
   ::sincos(DegToRad(ReduceTurns(a)), &sine, &cosine);

@@ -7,17 +7,6 @@
 
 namespace velkar::geometry {
 
-double RoundHalfEven(double x) {
-  if (!std::isfinite(x)) return x;
-  // Beyond 2^52 every double is already whole.
-  if (std::fabs(x) >= 4503599627370496.0) return x;
-  const double f = std::floor(x);
-  const double diff = x - f;
-  if (diff > 0.5) return f + 1;
-  if (diff < 0.5) return f == 0 && std::signbit(x) ? -0.0 : f;
-  return std::fmod(f, 2.0) == 0 ? f : f + 1;
-}
-
 double RoundToDecimals(double x, int decimals) {
   double power = 1;
   for (int i = 0; i < (decimals < 0 ? -decimals : decimals); ++i) power *= 10;

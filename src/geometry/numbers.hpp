@@ -6,14 +6,17 @@
 // with at most 15 significant digits and the locale's decimal separator.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace velkar::geometry {
 
-// Nearest whole number, halves to even (2.5 -> 2, 3.5 -> 4, -0.5 -> -0).
-double RoundHalfEven(double x);
+// Nearest whole number, halves to even (2.5 -> 2, 3.5 -> 4, -0.5 -> -0):
+// the processor's rounding in its default mode, which the program never
+// changes.
+inline double RoundHalfEven(double x) { return std::nearbyint(x); }
 // x rounded at the d-th decimal, halves to even: the quotient x / 10^-d is
 // rounded and multiplied back by 10^-d. d may be negative (tens, hundreds).
 double RoundToDecimals(double x, int decimals);

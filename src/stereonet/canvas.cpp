@@ -291,7 +291,14 @@ void BlendSprite(RasterImage& image, const SymbolSprites::Sprite& sprite, int x0
   const int y_begin = std::max(0, -y0), y_end = std::min(sprite.side, image.height() - y0);
   if (x_begin >= x_end || y_begin >= y_end) return;
   image.Flush();
-  const std::uint32_t src[4] = {255u, colour.red, colour.green, colour.blue};
+  const std::uint32_t src = OpaquePixel(colour);
+  const std::uint32_t src_rb = src & 0x00ff00ffu, src_ag = (src >> 8) & 0x00ff00ffu;
+  // Two channels at a time in 16-bit lanes; (x + 128 + ((x + 128) >> 8)) >> 8
+  // is x / 255 rounded, exact for the products of two bytes.
+  const auto mix = [](std::uint32_t s, std::uint32_t d, std::uint32_t a) {
+    std::uint32_t x = s * a + d * (255 - a) + 0x00800080u;
+    return ((x + ((x >> 8) & 0x00ff00ffu)) >> 8) & 0x00ff00ffu;
+  };
   for (int y = y_begin; y < y_end; ++y) {
     const std::uint8_t* cov = sprite.coverage.data() + static_cast<std::ptrdiff_t>(y) * sprite.side;
     std::uint32_t* row = image.Row(y0 + y) + x0;
@@ -299,14 +306,11 @@ void BlendSprite(RasterImage& image, const SymbolSprites::Sprite& sprite, int x0
       const std::uint32_t a = cov[x];
       if (a == 0) continue;
       if (a == 255) {
-        row[x] = OpaquePixel(colour);
+        row[x] = src;
         continue;
       }
       const std::uint32_t d = row[x];
-      const std::uint32_t dst[4] = {d >> 24, (d >> 16) & 0xffu, (d >> 8) & 0xffu, d & 0xffu};
-      std::uint32_t out = 0;
-      for (int c = 0; c < 4; ++c) out = (out << 8) | ((src[c] * a + dst[c] * (255 - a) + 127) / 255);
-      row[x] = out;
+      row[x] = mix(src_rb, d & 0x00ff00ffu, a) | (mix(src_ag, (d >> 8) & 0x00ff00ffu, a) << 8);
     }
   }
   image.MarkDirty(x0 + x_begin, y0 + y_begin, x_end - x_begin, y_end - y_begin);

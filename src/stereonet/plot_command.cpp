@@ -175,7 +175,8 @@ PlotResult PlotData(std::string_view text, const PlotSettings& settings, RasterI
 
   PlotResult result;
   export_::VectorPicture& picture = result.picture;
-  picture.Reserve(line_count + 16, 4 * line_count + 256);
+  // A mark may need a pen, a brush and a shape record.
+  picture.Reserve(3 * line_count + 16, 4 * line_count + 256);
   export_::EmfNetDisc(picture);
   export_::EmfFrame(picture, export_::kFrameAll);
   export_::Font font;

@@ -1,6 +1,5 @@
 #include "stereonet/canvas.hpp"
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -92,19 +91,6 @@ double DistanceFromNetCentre(int x, int y) { return std::hypot(x - 247.5, y - 26
 
 bool IsDark(Argb p) { return p.alpha == 255 && std::max({p.red, p.green, p.blue}) < 100; }
 
-// Cairo and fontconfig keep the fonts they have looked up until the process
-// ends; letting go of them at the end keeps the leak checker of the
-// sanitizer build quiet. Fontconfig comes in with Cairo, so its clean-up is
-// looked up at run time rather than linked.
-class ReleaseCairoCaches : public ::testing::Environment {
- public:
-  void TearDown() override {
-    cairo_debug_reset_static_data();
-    using Fini = void (*)();
-    if (void* fini = dlsym(RTLD_DEFAULT, "FcFini")) reinterpret_cast<Fini>(fini)();
-  }
-};
-const auto* const kReleaseCaches = ::testing::AddGlobalTestEnvironment(new ReleaseCairoCaches);
 
 // A net without shadow, the background most drawing happens on.
 RasterImage EmptyNet() {
