@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "stereonet/canvas.hpp"
 #include "stereonet/plot_command.hpp"
 
 namespace {
@@ -33,5 +34,23 @@ void BM_PlotCommand(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_PlotCommand)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+}  // namespace
+
+namespace {
+
+void BM_GreatCircles(benchmark::State& state) {
+  using namespace velkar;
+  stereonet::RasterImage image;
+  stereonet::DrawNetBase(image, false, 1.5);
+  int i = 0;
+  for (auto _ : state) {
+    stereonet::DrawGreatCircle(image, {static_cast<double>(i % 360), static_cast<double>(i % 90)},
+                               {255, 0, 0, 0}, 1.5, 1.5);
+    ++i;
+  }
+  image.Flush();
+}
+BENCHMARK(BM_GreatCircles);
 
 }  // namespace
