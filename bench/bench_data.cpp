@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "synthetic_data.hpp"
+
 #include "data/data_text.hpp"
 #include "geometry/tensor.hpp"
 
@@ -10,21 +12,8 @@ namespace {
 
 using namespace velkar;
 
-// n lines "az/dip/code" with varied values, as a field notebook would give.
-std::string SyntheticData(std::size_t n) {
-  std::string text;
-  text.reserve(n * 12);
-  unsigned seed = 0;
-  for (std::size_t i = 0; i < n; ++i) {
-    seed = seed * 134775813u + 1u;
-    const unsigned az = (seed >> 8) % 360, dip = (seed >> 20) % 91, code = (seed >> 4) % 9;
-    text += std::to_string(az) + "/" + std::to_string(dip) + "/" + std::to_string(code) + "\n";
-  }
-  return text;
-}
-
 void BM_EigenCommand(benchmark::State& state) {
-  const std::string text = SyntheticData(static_cast<std::size_t>(state.range(0)));
+  const std::string text = bench::SyntheticLines(static_cast<std::size_t>(state.range(0)), false);
   const data::DataSettings settings;
   for (auto _ : state) {
     const data::TensorSum sum = data::AccumulateTensor(text, settings);

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "synthetic_data.hpp"
+
 #include "stereonet/canvas.hpp"
 #include "stereonet/plot_command.hpp"
 
@@ -11,20 +13,8 @@ namespace {
 
 using namespace velkar;
 
-std::string MixedCodeLines(std::size_t n) {
-  std::string text;
-  text.reserve(n * 12);
-  unsigned seed = 0;
-  for (std::size_t i = 0; i < n; ++i) {
-    seed = seed * 134775813u + 1u;
-    text += std::to_string((seed >> 8) % 360) + "/" + std::to_string((seed >> 20) % 91) + "/" +
-            std::to_string(i % 9) + "\n";
-  }
-  return text;
-}
-
 void BM_PlotCommand(benchmark::State& state) {
-  const std::string text = MixedCodeLines(static_cast<std::size_t>(state.range(0)));
+  const std::string text = bench::SyntheticLines(static_cast<std::size_t>(state.range(0)), true);
   stereonet::RasterImage diagram;
   const stereonet::PlotSettings settings;
   for (auto _ : state) {
