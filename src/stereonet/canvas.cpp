@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <new>
 #include <unordered_map>
 #include <vector>
@@ -225,12 +226,21 @@ constexpr int kMaxSpriteSize = 32;
 
 }  // namespace
 
-// The coverage (0..255) of a polygon symbol over a small box of pixels,
-// rasterised once by Cairo for each shape, size, fill and sub-pixel
+// What the primitives keep between calls on one image.
+//
+// Sprites: the coverage (0..255) of a polygon symbol over a small box of
+// pixels, rasterised once by Cairo for each shape, size, fill and sub-pixel
 // position, then laid onto the image in any colour. A million symbols thus
 // cost a million small blends instead of a million polygon fills.
-class SymbolSprites {
+//
+// Line scratch: per pixel the distance to the line being drawn (infinity
+// where it is not near), with the list of pixels touched, so that a thin
+// polyline costs only the pixels along it.
+class DrawingCache {
  public:
+  std::vector<float> distance;
+  std::vector<int> touched;
+
   struct Sprite {
     int origin = 0;  // pixels from the box's first pixel to the centre's pixel
     int side = 0;
@@ -277,43 +287,118 @@ class SymbolSprites {
   std::unordered_map<std::uint32_t, Sprite> sprites_;
 };
 
-SymbolSprites& SpritesOf(RasterImage& image) {
-  if (!image.sprites_) image.sprites_ = std::make_unique<SymbolSprites>();
-  return *image.sprites_;
+DrawingCache& CacheOf(RasterImage& image) {
+  if (!image.cache_) image.cache_ = std::make_unique<DrawingCache>();
+  return *image.cache_;
 }
 
 namespace {
 
-// Source-over of an opaque colour through a coverage mask onto
-// premultiplied pixels.
-void BlendSprite(RasterImage& image, const SymbolSprites::Sprite& sprite, int x0, int y0, data::Rgb colour) {
+// Source-over of an opaque colour at coverage a (0..255) onto premultiplied
+// pixels, two channels at a time in 16-bit lanes; (x + 128 + ((x + 128) >>
+// 8)) >> 8 is x / 255 rounded, exact for the products of two bytes.
+class PixelBlender {
+ public:
+  explicit PixelBlender(data::Rgb colour)
+      : src_(OpaquePixel(colour)), src_rb_(src_ & 0x00ff00ffu), src_ag_((src_ >> 8) & 0x00ff00ffu) {}
+
+  void Blend(std::uint32_t& pixel, std::uint32_t a) const {
+    if (a == 0) return;
+    if (a >= 255) {
+      pixel = src_;
+      return;
+    }
+    pixel = Mix(src_rb_, pixel & 0x00ff00ffu, a) | (Mix(src_ag_, (pixel >> 8) & 0x00ff00ffu, a) << 8);
+  }
+
+ private:
+  static std::uint32_t Mix(std::uint32_t s, std::uint32_t d, std::uint32_t a) {
+    const std::uint32_t x = s * a + d * (255 - a) + 0x00800080u;
+    return ((x + ((x >> 8) & 0x00ff00ffu)) >> 8) & 0x00ff00ffu;
+  }
+
+  std::uint32_t src_, src_rb_, src_ag_;
+};
+
+// The sprite laid onto the image with its box's first pixel at (x0, y0).
+void BlendSprite(RasterImage& image, const DrawingCache::Sprite& sprite, int x0, int y0, data::Rgb colour) {
   const int x_begin = std::max(0, -x0), x_end = std::min(sprite.side, image.width() - x0);
   const int y_begin = std::max(0, -y0), y_end = std::min(sprite.side, image.height() - y0);
   if (x_begin >= x_end || y_begin >= y_end) return;
   image.Flush();
-  const std::uint32_t src = OpaquePixel(colour);
-  const std::uint32_t src_rb = src & 0x00ff00ffu, src_ag = (src >> 8) & 0x00ff00ffu;
-  // Two channels at a time in 16-bit lanes; (x + 128 + ((x + 128) >> 8)) >> 8
-  // is x / 255 rounded, exact for the products of two bytes.
-  const auto mix = [](std::uint32_t s, std::uint32_t d, std::uint32_t a) {
-    std::uint32_t x = s * a + d * (255 - a) + 0x00800080u;
-    return ((x + ((x >> 8) & 0x00ff00ffu)) >> 8) & 0x00ff00ffu;
-  };
+  const PixelBlender blender(colour);
   for (int y = y_begin; y < y_end; ++y) {
     const std::uint8_t* cov = sprite.coverage.data() + static_cast<std::ptrdiff_t>(y) * sprite.side;
     std::uint32_t* row = image.Row(y0 + y) + x0;
-    for (int x = x_begin; x < x_end; ++x) {
-      const std::uint32_t a = cov[x];
-      if (a == 0) continue;
-      if (a == 255) {
-        row[x] = src;
-        continue;
-      }
-      const std::uint32_t d = row[x];
-      row[x] = mix(src_rb, d & 0x00ff00ffu, a) | (mix(src_ag, (d >> 8) & 0x00ff00ffu, a) << 8);
-    }
+    for (int x = x_begin; x < x_end; ++x) blender.Blend(row[x], cov[x]);
   }
   image.MarkDirty(x0 + x_begin, y0 + y_begin, x_end - x_begin, y_end - y_begin);
+}
+
+// An anti-aliased open polyline of the given width: the union of its
+// segments grown by half the width. A pixel's coverage comes from the
+// distance of its centre to the nearest segment (a linear ramp one pixel
+// wide across the edge, capped at the width for hairlines), and each pixel is
+// blended once however many segments pass near it. The cost is that of the
+// pixels along the line, not of its bounding box.
+void StrokePolyline(RasterImage& image, const SurfacePoint* v, int n, double width, Argb colour) {
+  DrawingCache& cache = CacheOf(image);
+  const int w = image.width(), h = image.height();
+  const std::size_t size = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+  if (cache.distance.size() != size) cache.distance.assign(size, std::numeric_limits<float>::infinity());
+  cache.touched.clear();
+  const double half = width / 2;
+  const double reach = half + 0.5;
+  const double reach2 = reach * reach;
+  for (int i = 0; i + 1 < n; ++i) {
+    const SurfacePoint a = v[i], b = v[i + 1];
+    const int x0 = std::max(0, static_cast<int>(std::floor(std::min(a.x, b.x) - reach)));
+    const int x1 = std::min(w - 1, static_cast<int>(std::ceil(std::max(a.x, b.x) + reach)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(std::min(a.y, b.y) - reach)));
+    const int y1 = std::min(h - 1, static_cast<int>(std::ceil(std::max(a.y, b.y) + reach)));
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double length2 = dx * dx + dy * dy;
+    const double inverse_length2 = length2 > 0 ? 1 / length2 : 0;
+    const double reach_across = std::fabs(dy) > 1e-9 ? reach * std::sqrt(length2) / std::fabs(dy) : 0;
+    for (int y = y0; y <= y1; ++y) {
+      // On this row only the pixels within reach of the segment's line can
+      // be near the segment.
+      int xs = x0, xe = x1;
+      if (reach_across > 0) {
+        const double xc = a.x + (y - a.y) * dx / dy;
+        xs = std::max(x0, static_cast<int>(std::floor(xc - reach_across)));
+        xe = std::min(x1, static_cast<int>(std::ceil(xc + reach_across)));
+      }
+      // Distance from the pixel centre (x, y) to the segment, with the
+      // position t along it stepping by dt from pixel to pixel.
+      const double dt = dx * inverse_length2;
+      double t = ((xs - a.x) * dx + (y - a.y) * dy) * inverse_length2;
+      float* row_distance = cache.distance.data() + static_cast<std::ptrdiff_t>(y) * w;
+      for (int x = xs; x <= xe; ++x, t += dt) {
+        const double tc = std::clamp(t, 0.0, 1.0);
+        const double ex = x - (a.x + tc * dx), ey = y - (a.y + tc * dy);
+        const double d2 = ex * ex + ey * ey;
+        if (d2 >= reach2) continue;
+        float& best = row_distance[x];
+        if (std::isinf(best)) cache.touched.push_back(y << 16 | x);  // sides are below 32768
+        best = std::min(best, static_cast<float>(std::sqrt(d2)));
+      }
+    }
+  }
+  if (cache.touched.empty()) return;
+  image.Flush();
+  const PixelBlender blender({colour.red, colour.green, colour.blue});
+  const double peak = std::min(1.0, width);
+  int left = w, top = h, right = -1, bottom = -1;
+  for (int packed : cache.touched) {
+    const int x = packed & 0xffff, y = packed >> 16;
+    float& d = cache.distance[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)];
+    const double coverage = std::clamp(std::min(reach - d, peak), 0.0, 1.0);
+    d = std::numeric_limits<float>::infinity();
+    blender.Blend(image.Row(y)[x], static_cast<std::uint32_t>(RoundHalfEven(coverage * colour.alpha)));
+    left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+  }
+  image.MarkDirty(left, top, right - left + 1, bottom - top + 1);
 }
 
 void DrawPolygonSymbol(RasterImage& image, PolygonShape shape, Orientation o, data::Rgb colour, double k, int r,
@@ -330,7 +415,7 @@ void DrawPolygonSymbol(RasterImage& image, PolygonShape shape, Orientation o, da
     const double fx = std::floor(c.x * kPhases + 0.5) / kPhases, fy = std::floor(c.y * kPhases + 0.5) / kPhases;
     const int px = static_cast<int>(std::floor(fx)), py = static_cast<int>(std::floor(fy));
     const int phase_x = static_cast<int>((fx - px) * kPhases), phase_y = static_cast<int>((fy - py) * kPhases);
-    const SymbolSprites::Sprite& sprite = SpritesOf(image).Get(shape, r, filled, phase_x, phase_y);
+    const DrawingCache::Sprite& sprite = CacheOf(image).Get(shape, r, filled, phase_x, phase_y);
     BlendSprite(image, sprite, px - sprite.origin, py - sprite.origin, colour);
     return;
   }
@@ -356,7 +441,7 @@ RasterImage::RasterImage(RasterImage&& other) noexcept
       width_(std::exchange(other.width_, 0)),
       height_(std::exchange(other.height_, 0)),
       stride_(std::exchange(other.stride_, 0)),
-      sprites_(std::move(other.sprites_)) {}
+      cache_(std::move(other.cache_)) {}
 
 RasterImage& RasterImage::operator=(RasterImage&& other) noexcept {
   if (this != &other) {
@@ -367,7 +452,7 @@ RasterImage& RasterImage::operator=(RasterImage&& other) noexcept {
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);
     stride_ = std::exchange(other.stride_, 0);
-    sprites_ = std::move(other.sprites_);
+    cache_ = std::move(other.cache_);
   }
   return *this;
 }
@@ -594,16 +679,7 @@ void DrawGreatCircle(RasterImage& image, Orientation plane, Argb colour, double 
                    k * kDiagram.centre_y - CosDeg(azimuth) * k * kDiagram.radius_y * rho};
     if (!IsFinite(vertices[i])) return;
   }
-  cairo_save(cr);
-  cairo_new_path(cr);
-  cairo_move_to(cr, vertices[0].x, vertices[0].y);
-  for (int i = 1; i < kVertices; ++i) cairo_line_to(cr, vertices[i].x, vertices[i].y);
-  cairo_set_line_width(cr, width);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
-  SetSource(cr, colour);
-  cairo_stroke(cr);
-  cairo_restore(cr);
+  StrokePolyline(image, vertices, kVertices, width, colour);
 }
 
 void DrawTextAt(RasterImage& image, std::string_view text, int x, int y, double points, Argb colour) {

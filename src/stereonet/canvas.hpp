@@ -55,7 +55,7 @@ struct Argb {
 // translation; cairo_save / cairo_restore around local changes keep it.
 // The primitives below expect the operator OVER and default anti-aliasing,
 // so code that changes those restores them.
-class SymbolSprites;
+class DrawingCache;
 
 class RasterImage {
  public:
@@ -105,7 +105,7 @@ class RasterImage {
   void Create(int width, int height);
   void Release();
 
-  friend SymbolSprites& SpritesOf(RasterImage& image);
+  friend DrawingCache& CacheOf(RasterImage& image);
 
   cairo_surface_t* surface_ = nullptr;
   cairo_t* cr_ = nullptr;
@@ -113,9 +113,9 @@ class RasterImage {
   int width_ = 0;
   int height_ = 0;
   int stride_ = 0;
-  // Coverage of the polygon symbols already rasterised, per shape, size and
-  // sub-pixel position; kept with the image so repeated plots reuse it.
-  std::unique_ptr<SymbolSprites> sprites_;
+  // The symbol coverages already rasterised and the scratch buffers of line
+  // drawing, kept with the image so repeated plots reuse them.
+  std::unique_ptr<DrawingCache> cache_;
 };
 
 // The opacity (0..255) of shadow outline i (0..12): 150 x 0.1^(i / 13) -
@@ -174,8 +174,9 @@ void DrawDiamondSymbol(RasterImage& image, geometry::Orientation o, data::Rgb co
 // The great circle of a plane given by dip direction and dip (0..90) at
 // scale k: an open polyline of 91 vertices from near dip direction - 90
 // through the dip direction to dip direction + 90, stroked anti-aliased
-// with the given width in pixels (butt ends, mitred joins) in the colour
-// with its alpha. A vertical plane gives the straight line through the
+// with the given width in pixels (the segments grown by half the width on
+// every side, so ends and joins are round) in the colour with its alpha;
+// every pixel is blended once. A vertical plane gives the straight line through the
 // centre along the strike, a horizontal plane the half rim. A width of 0 or
 // less, or a plane whose vertices are not finite, draws nothing.
 void DrawGreatCircle(RasterImage& image, geometry::Orientation plane, Argb colour, double k, double width);

@@ -43,7 +43,7 @@ std::vector<Drawn> DataShapes(const Plot& p, const PlotSettings& settings) {
 }
 
 // Mostly red: anti-aliased edges of red lines on the net's light fill.
-bool IsReddish(Argb c) { return c.alpha == 255 && c.red == 255 && c.green < 128 && c.blue < 128; }
+bool IsReddish(Argb c) { return c.alpha == 255 && c.red >= 250 && c.green < 128 && c.blue < 128; }
 
 bool IsDark(Argb c) { return c.alpha == 255 && c.red < 128 && c.green < 128 && c.blue < 128; }
 
