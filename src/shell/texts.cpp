@@ -129,7 +129,7 @@ constexpr std::array kCatalogue = {
           "Plotting and analysis of structural orientation data in the lower hemisphere of the equal-area "
           "(Schmidt) net: points, great circles, poles, density contours, rose diagrams, the orientation "
           "matrix and data transformations."},
-    Entry{TextId::AboutAuthorLine, "Svobodný software pro strukturní geology", "Free software for structural geologists"},
+    Entry{TextId::AboutAuthorLine, "Nástroj pro strukturní geology", "A tool for structural geologists"},
     Entry{TextId::HintEnglishFlag, "Přepnout rozhraní do angličtiny", "English interface"},
     Entry{TextId::HintHomePage, "Domovská stránka programu", "The program's home page"},
     Entry{TextId::HintClosePanel, "Zavřít", "Close"},
