@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/contour_command.hpp"
 #include "batch/input_text.hpp"
 #include "batch/options.hpp"
 #include "data/atomic_file.hpp"
@@ -80,6 +81,8 @@ int Run(const batch::BatchOptions& o, std::string_view text) {
     std::cout << data::FilterDataText(text);
   } else if (o.command == "plot") {
     return Plot(o, plot, text);
+  } else if (o.command == "contour") {
+    return batch::RunContour(o.contour, o.output, o.report, plot, text);
   }
   std::cout.flush();
   if (!std::cout) {

@@ -9,7 +9,7 @@ namespace velkar::batch {
 
 namespace {
 
-constexpr std::array<const char*, 5> kCommands = {"read", "eigen", "cosines", "filter", "plot"};
+constexpr std::array<const char*, 6> kCommands = {"read", "eigen", "cosines", "filter", "plot", "contour"};
 
 std::optional<data::PlotMode> ParseMode(const std::string& s) {
   if (s == "lines") return data::PlotMode::Lines;
@@ -110,6 +110,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args, shell::Language
     } else if (a == "--north") {
       if (auto e = needs("the north letter")) return *e;
       p.north_letter = v;
+    } else if (std::string error; ParseContourOption(args, i, o.contour, error) != OptionParse::NotMine) {
+      if (!error.empty()) return fail(error);
     } else if (a.size() > 1 && a[0] == '-') {
       return fail("unknown option '" + a + "' (see --help)");
     } else {
@@ -126,6 +128,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args, shell::Language
   if (positional.size() > 2) return fail("too many arguments: '" + positional[2] + "'");
   o.input = positional[1];
   if (o.command == "plot" && o.output.empty()) return fail("plot needs -o OUT (.png, .svg, .pdf or .emf)");
+  if (o.command == "contour" && o.output.empty()) return fail("contour needs -o OUT.png");
+  if (const std::string e = CheckContourOptions(o.contour); !e.empty()) return fail(e);
   return {o, {}};
 }
 
@@ -145,6 +149,7 @@ Commands:
   filter     the text without lines that do not start with a digit or '-'
   plot       the diagram: -o OUT.png writes the raster diagram (500 x 513),
              -o OUT.svg, OUT.pdf or OUT.emf the vector picture (120 mm square)
+  contour    the density-contoured diagram: -o OUT.png
 
 Options for every command:
   --mode lines|circles|poles|synoptic   plot mode (default lines)
@@ -172,7 +177,7 @@ Options for plot:
   --report             print the status text and, with the overlay, the
                        orientation-matrix text
 
-Numbers are written with the decimal separator of the numeric locale
+)" + ContourUsageText() + R"(Numbers are written with the decimal separator of the numeric locale
 (LC_ALL, LC_NUMERIC, LANG): a comma under cs_CZ.
 
 Exit status: 0 success, 1 the command failed on the data or its output,

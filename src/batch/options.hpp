@@ -5,20 +5,22 @@
 #include <string>
 #include <vector>
 
+#include "batch/contour_command.hpp"
 #include "shell/language.hpp"
 #include "stereonet/plot_command.hpp"
 
 namespace velkar::batch {
 
 struct BatchOptions {
-  std::string command;                // read, eigen, cosines, filter, plot
+  std::string command;                // read, eigen, cosines, filter, plot, contour
   std::string input;                  // a file name, or "-" for standard input
-  std::string output;                 // plot: the picture file (-o)
+  std::string output;                 // plot, contour: the picture file (-o)
   bool detect_delimiter = false;
   bool report = false;                // plot: print the status and matrix texts
   bool help = false;
   // Delimiter, plot mode, language and the plot's display settings.
   stereonet::PlotSettings settings;
+  ContourOptions contour;             // contour: smoothing, scale, scheme and outputs
 };
 
 struct ParseResult {

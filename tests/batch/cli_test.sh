@@ -85,5 +85,56 @@ check "size out of range status" "2" "$?"
 "$bin" plot "$tmp/plot.txt" -o "$tmp/x.png" --colour red 2>/dev/null
 check "bad colour status" "2" "$?"
 
+# contour: the picture, the report, the grid table, refusals
+printf '0/90\n0/90\n45/10\n' >"$tmp/contour.txt"
+"$bin" contour "$tmp/contour.txt" -o "$tmp/c.png" --scheme 3 --discrete --orientation on --shadow
+check "contour status" "0" "$?"
+check "contour png signature" "PNG" "$(head -c 4 "$tmp/c.png" | tail -c 3)"
+"$bin" contour "$tmp/contour.txt" -o "$tmp/c.png" --report --threads 3 --grid "$tmp/g1.tsv" >"$tmp/report"
+check "contour report position" "maximum position	248	262" "$(grep '^maximum position' "$tmp/report")"
+check "contour report count" "data count	3" "$(grep '^data count' "$tmp/report")"
+check "contour report threads" "threads	3" "$(grep '^threads' "$tmp/report")"
+check "contour report variant" "variant	direct" "$(grep '^variant' "$tmp/report")"
+check "contour report smoothing" "smoothing	64" "$(grep '^smoothing' "$tmp/report")"
+check "contour grid rows" "251001" "$(wc -l <"$tmp/g1.tsv" | tr -d ' ')"
+check "contour grid outside" "0	0	-666" "$(head -1 "$tmp/g1.tsv")"
+check "contour grid has 17 digits" "1" "$(awk -F'\t' '$1 == 248 && $2 == 262 && $3 ~ /^[0-9]+\.[0-9]+$/ && length($3) >= 17 {n++} END {print n}' "$tmp/g1.tsv")"
+"$bin" contour "$tmp/contour.txt" -o "$tmp/c.png" --threads 1 --grid "$tmp/g2.tsv"
+check "contour grid alike for every thread count" "same" "$(cmp -s "$tmp/g1.tsv" "$tmp/g2.tsv" && echo same)"
+check "contour percent maximum" "maximum	66.666666666666671" \
+  "$("$bin" contour "$tmp/contour.txt" -o "$tmp/c.png" --percent --report | grep '^maximum	')"
+check "contour legend" "legend	contours: 1, 6, ... 66 %" \
+  "$("$bin" contour "$tmp/contour.txt" -o "$tmp/c.png" --percent --report | grep '^legend')"
+check "contour decimal comma in the grid" "0" "$(LC_ALL=cs_CZ.UTF-8 "$bin" contour "$tmp/contour.txt" -o "$tmp/c.png" --grid "$tmp/g3.tsv"; grep -c ',' "$tmp/g3.tsv")"
+awk 'BEGIN { for (i = 0; i < 32761; i++) printf "%d/%d\n", (i * 7) % 360, (i * 3) % 91 }' >"$tmp/many.txt"
+check "contour bins 32761 lines" "variant	binned" \
+  "$("$bin" contour "$tmp/many.txt" -o "$tmp/c.png" --report | grep '^variant')"
+rm -f "$tmp/c.png"
+"$bin" contour "$tmp/contour.txt" -o "$tmp/c.png" --smoothing 700 2>"$tmp/err"
+check "contour smoothing refused status" "1" "$?"
+check "contour smoothing refused message" "velkar-batch: The smoothing must be between 1 and 666 !" "$(cat "$tmp/err")"
+check "contour refusal writes nothing" "no" "$([ -e "$tmp/c.png" ] && echo yes || echo no)"
+"$bin" contour "$tmp/contour.txt" -o "$tmp/c.png" --smoothing abc --lang cs 2>"$tmp/err"
+check "contour smoothing refused in czech" "velkar-batch: Zhlazení musí být v rozsahu 1 - 666 !" "$(cat "$tmp/err")"
+"$bin" contour "$tmp/contour.txt" -o "$tmp/c.png" --mode synoptic 2>"$tmp/err"
+check "contour synoptic status" "1" "$?"
+check "contour synoptic message" "velkar-batch: You can not contour mixed data!" "$(cat "$tmp/err")"
+printf '\n120/30\n' | "$bin" contour - -o "$tmp/c.png" 2>/dev/null
+check "contour empty first line status" "1" "$?"
+check "contour empty first line writes nothing" "no" "$([ -e "$tmp/c.png" ] && echo yes || echo no)"
+"$bin" contour "$tmp/contour.txt" -o "$tmp/c.svg" 2>/dev/null
+check "contour svg refused" "2" "$?"
+"$bin" contour "$tmp/contour.txt" 2>/dev/null
+check "contour without output" "2" "$?"
+"$bin" contour "$tmp/contour.txt" -o "$tmp/c.png" --scheme 4 2>/dev/null
+check "contour bad scheme" "2" "$?"
+"$bin" contour "$tmp/contour.txt" -o "$tmp/c.png" --threads 0 2>/dev/null
+check "contour bad thread count" "2" "$?"
+"$bin" contour "$tmp/contour.txt" -o "$tmp/c.png" --percent --smoothing 30 2>/dev/null
+check "contour percent fixes the smoothing" "2" "$?"
+"$bin" contour "$tmp/contour.txt" -o "$tmp/c.png" --min-colour blue 2>/dev/null
+check "contour bad swatch colour" "2" "$?"
+check "help documents contour" "1" "$("$bin" --help | grep -c '^  contour')"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
