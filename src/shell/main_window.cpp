@@ -23,6 +23,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QThread>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -36,12 +37,14 @@
 #include "data/file_text.hpp"
 #include "shell/about_panel.hpp"
 #include "shell/colour_swatch.hpp"
+#include "shell/contour_panel.hpp"
 #include "shell/data_panel.hpp"
 #include "shell/delimiter_box.hpp"
 #include "shell/diagram_view.hpp"
 #include "shell/main_toolbar.hpp"
 #include "shell/picture_label.hpp"
 #include "shell/qt_text.hpp"
+#include "shell/tri_state_box.hpp"
 #include "shell/work_window.hpp"
 #include "stereonet/plot_command.hpp"
 
@@ -57,7 +60,7 @@ constexpr int kRightColumnWidth = 250;
 // Heights of the parameter groups of the right column, top down, and the
 // spacing between them. The result boxes (orientation matrix, maxima) cover
 // the generator group, the lowest one, when shown.
-constexpr int kContourGroupHeight = 62, kSchemeGroupHeight = 56, kRoseGroupHeight = 56, kRotationGroupHeight = 62,
+constexpr int kContourGroupHeight = 64, kSchemeGroupHeight = 118, kRoseGroupHeight = 56, kRotationGroupHeight = 56,
               kGeneratorGroupHeight = 76, kGroupSpacing = 4;
 constexpr int kResultBoxHeight =
     stereonet::kDiagramHeight -
@@ -249,13 +252,11 @@ QWidget* TVynSoub::BuildLeftColumn() {
   layout->addLayout(symbol_row);
 
   auto* check_row = new QHBoxLayout;
-  Legenda = new QCheckBox;
+  Legenda = new TriStateBox;
   Legenda->setObjectName("Legenda");
-  Legenda->setTristate(true);
   Legenda->setCheckState(Qt::Checked);
-  OriCH = new QCheckBox;
+  OriCH = new TriStateBox;
   OriCH->setObjectName("OriCH");
-  OriCH->setTristate(true);
   OriCH->setCheckState(Qt::Unchecked);
   OriCH->installEventFilter(this);
   check_row->addWidget(Legenda);
@@ -283,6 +284,8 @@ QWidget* TVynSoub::BuildRightColumn() {
   };
   GroupBox3 = group("GroupBox3", kContourGroupHeight);
   GroupBox4 = group("GroupBox4", kSchemeGroupHeight);
+  GroupBox4->setFixedWidth(kRightColumnWidth);
+  contour_panel = new ContourPanel(GroupBox3, GroupBox4, this);
   GroupBoxRuza = group("GroupBoxRuza", kRoseGroupHeight);
   GroupBox5 = group("GroupBox5", kRoseGroupHeight);
   GroupBox5->hide();
@@ -396,7 +399,10 @@ void TVynSoub::ConnectCommands() {
 
   // Commands that come with later parts of the program: the buttons are in
   // place and disabled until then.
-  for (QAction* later : {t->ToolButton9, t->ToolButton11, t->Button7, t->ToolButton8, t->ToolButton16,
+  connect(t->ToolButton9, &QAction::triggered, this, &TVynSoub::ToolButton9Click);
+  ConnectContourControls();
+
+  for (QAction* later : {t->ToolButton11, t->Button7, t->ToolButton8, t->ToolButton16,
                          t->ToolButton6, t->ToolButton13, t->ToolButton12, t->Undoton, t->ToolButton7,
                          t->ClipBtn, t->ToolButton5, t->ToolButton19})
     later->setEnabled(false);
@@ -466,7 +472,7 @@ void TVynSoub::ConnectCommands() {
 
 void TVynSoub::ApplyTexts() {
   const Language l = settings_.UiLanguage;
-  setWindowTitle(QText(TextId::ProgramName, l) + QLatin1Char(' ') + QText(TextId::ProgramVersion, l));
+  if (!density_job_) setWindowTitle(Caption());
   ToolBar1->SetHints(l);
   Label13->setText(QText(TextId::DelimiterLabel, l));
   Kolca->setTitle(QText(TextId::PlotAsCaption, l));
@@ -479,6 +485,7 @@ void TVynSoub::ApplyTexts() {
   ImBarPunt->setToolTip(QText(TextId::HintSymbolColour, l));
   GroupBox3->setTitle(QText(TextId::ContourGroup, l));
   GroupBox4->setTitle(QText(TextId::ColourSchemeGroup, l));
+  contour_panel->ApplyTexts(l);
   GroupBoxRuza->setTitle(QText(TextId::RoseGroup, l));
   GroupBox1->setTitle(QText(TextId::RotationGroup, l));
   GroupBox2->setTitle(QText(TextId::GeneratorGroup, l));
@@ -544,10 +551,18 @@ void TVynSoub::ShowError(const QString& message) {
   if (dialogs_.show_error) dialogs_.show_error(this, message);
 }
 
+QString TVynSoub::Caption() const {
+  return QText(TextId::ProgramName, settings_.UiLanguage) + QLatin1Char(' ') +
+         QText(TextId::ProgramVersion, settings_.UiLanguage);
+}
+
 void TVynSoub::RedrawByDiagramKind() {
-  // Kind 10 redraws the contoured and kind 11 the rose diagram; those come
-  // with their commands, so for now every kind is plotted data.
-  VynesMemoClick();
+  // Kind 11, the rose diagram, comes with its command.
+  if (settings_.DiagramKind == DiagramKind::Contoured) {
+    SpeedButton2Click();
+  } else {
+    VynesMemoClick();
+  }
 }
 
 // ---------------------------------------------------------------- commands
@@ -570,6 +585,112 @@ void TVynSoub::VynesMemoClick() {
     ShowError(QString::fromLocal8Bit(e.what()));
   }
   Diaga->update();
+}
+
+void TVynSoub::ToolButton9Click() {
+  if (density_job_) return;  // one computation at a time
+  const std::string text = DataText();
+  contour::ContourSettings c;
+  c.smoothing_text = contour_panel->SmoothingText();
+  c.percent = contour_panel->Percent();
+  c.data_count = settings_.DataCount;
+  c.data = ReadPlotControls().data;
+  c.language = settings_.UiLanguage;
+  const contour::ContourPreparation prepared = contour::PrepareDensity(text, c);
+  if (prepared.status == contour::ContourStatus::NothingToDo) return;
+  if (prepared.status == contour::ContourStatus::Refused) {
+    if (prepared.smoothing_text) contour_panel->SetSmoothingText(*prepared.smoothing_text);
+    ShowError(ToQString(prepared.message));
+    return;
+  }
+  settings_.ProcessorCount = contour::SystemProcessorCount();
+  const int threads = contour::DensityThreadCount(settings_.ProcessorCount, prepared.request->line_count);
+  density_job_ = std::make_unique<contour::DensityJob>(text, *prepared.request, threads);
+  Metr->setRange(0, contour::DensityJob::ProgressTotal());
+  Metr->setValue(0);
+  Metr->show();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  progress_timer_->start();
+}
+
+void TVynSoub::PollContouring() {
+  if (!density_job_) return;
+  const int count = density_job_->Progress();
+  setWindowTitle(ToQString(contour::ProgressTitle(count)));
+  Metr->setValue(count);
+  if (!density_job_->Done()) return;
+  progress_timer_->stop();
+  std::optional<contour::DensityState> state = density_job_->Finish();
+  density_job_.reset();
+  if (state) density_ = std::move(*state);
+  QApplication::restoreOverrideCursor();
+  SpeedButton2Click();
+  Metr->hide();
+  setWindowTitle(Caption());
+}
+
+void TVynSoub::SpeedButton2Click() {
+  contour::RedrawSettings r;
+  r.scheme = contour_panel->Scheme();
+  r.colours = contour_panel->Colours();
+  r.discrete = contour_panel->Discrete();
+  r.legend = ReadTriState(Legenda);
+  r.contours = contour_panel->Contours();
+  r.half_interval = contour_panel->HalfInterval();
+  r.orientation = ReadTriState(OriCH);
+  r.shadow = settings_.shadow;
+  r.percent = contour_panel->Percent();
+  r.line_colour = settings_.element_colour;
+  r.line_count = CountLines(DataText());
+  r.language = settings_.UiLanguage;
+  r.decimal_separator = settings_.decimal_separator;
+  r.north_letter = settings_.north_letter;
+  const contour::RedrawResult result = contour::DrawContouredDiagram(diagram_image_, density_, r, levels_);
+  if (!result.drawn) return;  // no grid computed yet
+  settings_.DiagramKind = result.diagram_kind;
+  if (result.matrix_text) {
+    MatOrienBox->show();
+    MatOrienBox->raise();
+    MatVyp->setPlainText(ToQString(*result.matrix_text));
+  }
+  Diaga->update();
+}
+
+void TVynSoub::ConnectContourControls() {
+  progress_timer_ = new QTimer(this);
+  progress_timer_->setInterval(30);
+  connect(progress_timer_, &QTimer::timeout, this, &TVynSoub::PollContouring);
+
+  ContourPanel* p = contour_panel;
+  connect(p, &ContourPanel::linesOptionChanged, this, &TVynSoub::RedrawByDiagramKind);
+  connect(p, &ContourPanel::redrawRequested, this, &TVynSoub::SpeedButton2Click);
+  connect(p, &ContourPanel::shadowChanged, this, [this] {
+    settings_.shadow = contour_panel->Shadow();
+    RedrawByDiagramKind();
+  });
+  connect(p, &ContourPanel::schemeChanged, this, [this] {
+    if (settings_.DiagramKind == DiagramKind::Contoured) SpeedButton2Click();
+  });
+  connect(p, &ContourPanel::schemeColoursChanged, this, [this](contour::ColourScheme owner) {
+    if (settings_.DiagramKind == DiagramKind::Contoured && contour_panel->Scheme() == owner) SpeedButton2Click();
+  });
+  connect(p, &ContourPanel::colourWanted, this, [this](QToolButton* swatch) {
+    if (!dialogs_.choose_colour) return;
+    if (const auto c = dialogs_.choose_colour(this, ToQColor(contour_panel->SwatchColour(swatch))))
+      contour_panel->SetSwatchColour(swatch, ToRgb(*c));
+  });
+  connect(p, &ContourPanel::stretchRequested, this, [this] {
+    if (settings_.DiagramKind != DiagramKind::Contoured) return;
+    if (const auto factor = contour_panel->StretchFactor()) {
+      contour::StretchDensity(density_, *factor);
+      SpeedButton2Click();
+    }
+  });
+  connect(Legenda, &TriStateBox::stateChosen, this, &TVynSoub::RedrawByDiagramKind);
+  connect(OriCH, &TriStateBox::stateChosen, this, [this] {
+    if (OriCH->checkState() == Qt::Unchecked) MatOrienBox->hide();
+    RedrawByDiagramKind();
+  });
 }
 
 void TVynSoub::NewFile() {
@@ -788,9 +909,13 @@ void TVynSoub::DiagaMouseMove(QPoint position, Qt::MouseButtons buttons) {
   last_diagram_position_ = position;
   CursorOrientation = stereonet::CursorOrientationAt(position.x(), position.y());
 
-  // The read-outs over a contoured (kind 10) and a rose diagram (kind 11)
-  // come with those diagrams; for now every kind is plotted data.
-  SetStatus(1, ToQString(stereonet::PlottedDataReadOut(CursorOrientation)));
+  // The read-out over a rose diagram (kind 11) comes with that diagram.
+  if (settings_.DiagramKind == DiagramKind::Contoured) {
+    SetStatus(1, ToQString(contour::ContouredReadOut(density_, position.x(), position.y(), contour_panel->Percent(),
+                                                     settings_.decimal_separator)));
+  } else {
+    SetStatus(1, ToQString(stereonet::PlottedDataReadOut(CursorOrientation)));
+  }
 
   const stereonet::AngleDisplay angle =
       stereonet::UpdateAngleTool(angle_tool_, CursorOrientation, position.x(), position.y(),
@@ -898,6 +1023,13 @@ void TVynSoub::EraseAtCursor() {
 // ---------------------------------------------------------------- events
 
 void TVynSoub::closeEvent(QCloseEvent* event) {
+  // A running density computation stops; its workers are waited for.
+  if (density_job_) {
+    progress_timer_->stop();
+    density_job_->Cancel();
+    density_job_.reset();
+    QApplication::restoreOverrideCursor();
+  }
   QMainWindow::closeEvent(event);
   emit closed();
 }

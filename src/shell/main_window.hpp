@@ -7,7 +7,11 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <string>
+
+#include "contour/contour_redraw.hpp"
+#include "contour/density.hpp"
 
 #include "export/vector_picture.hpp"
 #include "geometry/vectors.hpp"
@@ -28,11 +32,14 @@ class QRadioButton;
 class QSlider;
 class QStatusBar;
 class QTextEdit;
+class QTimer;
 
 namespace velkar::shell {
 
 class AboutPanel;
 class ColourSwatch;
+class ContourPanel;
+class TriStateBox;
 class DataPanel;
 class DelimiterBox;
 class DiagramView;
@@ -60,6 +67,10 @@ class TVynSoub : public QMainWindow {
 
   // Commands, also reachable from the toolbar and the keys.
   void VynesMemoClick();                       // plot the data
+  void ToolButton9Click();                     // the contoured diagram: start the density computation
+  void SpeedButton2Click();                    // redraw the contoured diagram
+  bool ContouringRuns() const { return density_job_ != nullptr; }
+  const contour::DensityState& density() const { return density_; }
   void NewFile();                              // ToolButton2
   void OpenFileDialog();                       // Button8
   bool OpenFile(const QString& path);          // Open after the dialog (also from the command line)
@@ -97,13 +108,14 @@ class TVynSoub : public QMainWindow {
   std::array<QRadioButton*, 4> kolca_items{};
   QSlider* VelPunt = nullptr;
   ColourSwatch* ImBarPunt = nullptr;
-  QCheckBox* Legenda = nullptr;
-  QCheckBox* OriCH = nullptr;
+  TriStateBox* Legenda = nullptr;
+  TriStateBox* OriCH = nullptr;
   QGroupBox* MatOrienBox = nullptr;
   QPlainTextEdit* MatVyp = nullptr;
   QGroupBox* GroupBox6 = nullptr;
   QTextEdit* Maxima_rich = nullptr;
   QGroupBox* GroupBox3 = nullptr;     // contouring
+  ContourPanel* contour_panel = nullptr;  // the controls of GroupBox3 and GroupBox4
   QGroupBox* GroupBox4 = nullptr;     // colour scheme of the contoured diagram
   QGroupBox* GroupBoxRuza = nullptr;  // rose diagram
   QGroupBox* GroupBox1 = nullptr;     // rotation
@@ -153,6 +165,11 @@ class TVynSoub : public QMainWindow {
   void AddDatum();
   void SetEraser(bool on);
   void ShowError(const QString& message);
+  // Polls the running density computation: progress in the title and the
+  // meter, and at its end the state and the redraw.
+  void PollContouring();
+  void ConnectContourControls();
+  QString Caption() const;
 
   WindowSettings settings_;
   UserDialogs dialogs_;
@@ -161,6 +178,10 @@ class TVynSoub : public QMainWindow {
   stereonet::RasterImage symbol_picture_{1, 1};
   stereonet::RasterImage colour_picture_{1, 1};
   export_::VectorPicture vector_picture_;
+  contour::DensityState density_;
+  contour::LevelGrid levels_ = contour::MakeLevelGrid();
+  std::unique_ptr<contour::DensityJob> density_job_;
+  QTimer* progress_timer_ = nullptr;
   std::string last_applied_delimiter_ = "/";
   QString save_file_name_;
   stereonet::AngleTool angle_tool_;

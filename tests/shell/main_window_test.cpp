@@ -9,7 +9,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -22,6 +24,7 @@
 
 #include "shell/about_panel.hpp"
 #include "shell/colour_swatch.hpp"
+#include "shell/contour_panel.hpp"
 #include "shell/data_panel.hpp"
 #include "shell/delimiter_box.hpp"
 #include "shell/diagram_view.hpp"
@@ -31,6 +34,7 @@
 #include "shell/main_window.hpp"
 #include "shell/picture_label.hpp"
 #include "shell/trend_map_window.hpp"
+#include "shell/tri_state_box.hpp"
 
 using namespace velkar::shell;
 
@@ -149,7 +153,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(w->settings().EraserRadius, 8);
     QCOMPARE(w->settings().contour_word, std::string("kontury"));
     QVERIFY(w->ToolBar1->ToolButton10->isEnabled());
-    QVERIFY(!w->ToolBar1->ToolButton9->isEnabled());  // contouring comes later
+    QVERIFY(w->ToolBar1->ToolButton9->isEnabled());
+    QVERIFY(!w->ToolBar1->ToolButton11->isEnabled());  // the rose diagram comes later
     QVERIFY(!w->ToolBar1->ToolButton16->isVisible());
     QVERIFY(!w->GroupBox6->isVisible());
     QCOMPARE(w->status_panels[0]->width(), 400);
@@ -457,6 +462,73 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(w->imglegenda, Qt::LeftButton, {}, QPoint(40, 40));
     QVERIFY(!w->imglegenda->isVisible());
     QCOMPARE(w->Vlozit->toPlainText(), QString("1/1/8\n"));
+  }
+
+  void contouredDiagram() {
+    auto w = MakeWindow("en_GB.UTF-8");
+    // Nothing to contour yet: the redraw button does nothing.
+    w->contour_panel->SpeedButton2->click();
+    QCOMPARE(w->settings().DiagramKind, velkar::stereonet::DiagramKind::PlottedData);
+
+    QString text;
+    for (int i = 0; i < 30; ++i) text += QString("%1/%2\n").arg(40 + i % 7).arg(30 + i % 5);
+    w->Vlozit->setPlainText(text);
+    w->VynesMemoClick();
+    w->ToolBar1->ToolButton9->trigger();
+    QVERIFY(w->ContouringRuns());
+    w->ToolBar1->ToolButton9->trigger();  // a second command while one runs does nothing
+    QTRY_VERIFY_WITH_TIMEOUT(!w->ContouringRuns(), 20000);
+    QCOMPARE(w->settings().DiagramKind, velkar::stereonet::DiagramKind::Contoured);
+    QCOMPARE(w->windowTitle(), QString("Velkar 1.6"));
+    QVERIFY(!w->Metr->isVisible());
+    QVERIFY(velkar::contour::HasGrid(w->density()));
+    // The densest node sits on the cluster: the read-out shows its density.
+    const QPoint peak(w->density().maximum_x, w->density().maximum_y);
+    Move(w->Diaga, peak);
+    QVERIFY2(Status(*w, 1).contains("      D: ") && Status(*w, 1).endsWith(" s"), qPrintable(Status(*w, 1)));
+    // An option change redraws the contoured diagram, not the plot.
+    const velkar::stereonet::Argb before = w->diagram().Pixel(peak.x(), peak.y());
+    w->contour_panel->scheme_buttons[2]->click();
+    QCOMPARE(w->settings().DiagramKind, velkar::stereonet::DiagramKind::Contoured);
+    QVERIFY(w->diagram().Pixel(peak.x(), peak.y()) != before);
+    w->contour_panel->DiskrChk->click();
+    QCOMPARE(w->settings().DiagramKind, velkar::stereonet::DiagramKind::Contoured);
+    // Plotting returns to the plotted data.
+    w->VynesMemoClick();
+    QCOMPARE(w->settings().DiagramKind, velkar::stereonet::DiagramKind::PlottedData);
+  }
+
+  void contourRefusals() {
+    auto w = MakeWindow("en_GB.UTF-8");
+    w->Vlozit->setPlainText("10/20/1\n30/40/2\n");
+    w->kolca_items[3]->click();  // synoptic
+    w->ToolBar1->ToolButton9->trigger();
+    QVERIFY(!w->ContouringRuns());
+    QCOMPARE(script_.errors.size(), 1);
+    QCOMPARE(script_.errors.last(), QString("You can not contour mixed data!"));
+    w->kolca_items[0]->click();
+    w->contour_panel->zhlazeniTXT->setText("700");
+    w->ToolBar1->ToolButton9->trigger();
+    QVERIFY(!w->ContouringRuns());
+    QCOMPARE(script_.errors.size(), 2);
+    QCOMPARE(w->contour_panel->zhlazeniTXT->text(), QString("666"));
+    QVERIFY(!velkar::contour::HasGrid(w->density()));  // nothing computed
+    // "1% o" fixes the smoothing at 64.
+    w->contour_panel->PevnCHK->click();
+    QCOMPARE(w->contour_panel->zhlazeniTXT->text(), QString("64"));
+    QVERIFY(!w->contour_panel->zhlazeniTXT->isEnabled());
+  }
+
+  void closingStopsTheComputation() {
+    auto w = MakeWindow("en_GB.UTF-8");
+    QString text;
+    for (int i = 0; i < 3000; ++i) text += QString("%1/%2\n").arg(i % 360).arg(i % 90);
+    w->Vlozit->setPlainText(text);
+    w->VynesMemoClick();
+    w->ToolBar1->ToolButton9->trigger();
+    QVERIFY(w->ContouringRuns());
+    w->close();  // must not hang or crash
+    QVERIFY(!w->ContouringRuns());
   }
 
   void readOutAndClickToAdd() {
