@@ -33,15 +33,15 @@ constexpr int kOverlayRadius = 5;
 struct ClassRow {
   int up_to;  // the largest M of the row
   double interval;
-  ContourTextId legend;
+  shell::TextId legend;
 };
 // From M = 1 on; the half interval of the first row is handled apart.
 constexpr ClassRow kClassTable[] = {
-    {5, 1, ContourTextId::Levels2},      {15, 1, ContourTextId::Levels2},     {30, 2, ContourTextId::Levels3},
-    {45, 3, ContourTextId::Levels4},     {60, 4, ContourTextId::Levels5},     {75, 5, ContourTextId::Levels6},
-    {100, 6, ContourTextId::Levels7},    {150, 8, ContourTextId::Levels8},    {200, 10, ContourTextId::Levels10},
-    {300, 20, ContourTextId::Levels20},  {400, 30, ContourTextId::Levels30},  {500, 40, ContourTextId::Levels40},
-    {1500, 100, ContourTextId::Levels100},
+    {5, 1, shell::TextId::Levels2},      {15, 1, shell::TextId::Levels2},     {30, 2, shell::TextId::Levels3},
+    {45, 3, shell::TextId::Levels4},     {60, 4, shell::TextId::Levels5},     {75, 5, shell::TextId::Levels6},
+    {100, 6, shell::TextId::Levels7},    {150, 8, shell::TextId::Levels8},    {200, 10, shell::TextId::Levels10},
+    {300, 20, shell::TextId::Levels20},  {400, 30, shell::TextId::Levels30},  {500, 40, shell::TextId::Levels40},
+    {1500, 100, shell::TextId::Levels100},
 };
 constexpr int kLargestPercentRow = 100;
 
@@ -106,7 +106,7 @@ std::optional<ClassInterval> ClassIntervalFor(int m, bool half_interval) {
   if (m < 1) return std::nullopt;
   for (const ClassRow& row : kClassTable) {
     if (m > row.up_to) continue;
-    if (row.up_to == 5 && half_interval) return ClassInterval{0.5, ContourTextId::LevelsHalf};
+    if (row.up_to == 5 && half_interval) return ClassInterval{0.5, shell::TextId::LevelsHalf};
     return ClassInterval{row.interval, row.legend};
   }
   return std::nullopt;
@@ -152,8 +152,8 @@ std::optional<std::string> LevelLegendText(double maximum, bool half_interval, b
   const std::optional<ClassInterval> row = ClassIntervalFor(m, half_interval);
   if (!row || (percent && m > kLargestPercentRow)) return std::nullopt;
   return std::string(shell::Text(shell::TextId::ContourWord, language)) +
-         std::string(ContourText(row->legend, language)) + Whole(std::trunc(maximum)) +
-         std::string(ContourText(percent ? ContourTextId::SuffixPercent : ContourTextId::SuffixMultiples, language));
+         std::string(shell::Text(row->legend, language)) + Whole(std::trunc(maximum)) +
+         std::string(shell::Text(percent ? shell::TextId::SuffixPercent : shell::TextId::SuffixMultiples, language));
 }
 
 void DrawColourBarLegend(RasterImage& image, int left, std::string_view unit, bool discrete, ColourScheme scheme,
@@ -234,9 +234,9 @@ RedrawResult DrawContouredDiagram(RasterImage& image, const DensityState& state,
     }
   }
 
-  const ContourTextId unit = settings.percent ? ContourTextId::UnitPercent : ContourTextId::UnitMultiples;
+  const shell::TextId unit = settings.percent ? shell::TextId::UnitPercent : shell::TextId::UnitMultiples;
   if (settings.legend == TriState::Ticked) {
-    DrawColourBarLegend(image, kColourBarLeft, ContourText(unit, settings.language), discrete, settings.scheme,
+    DrawColourBarLegend(image, kColourBarLeft, shell::Text(unit, settings.language), discrete, settings.scheme,
                         kColourBarTop, state.maximum, settings.colours);
   }
   if (settings.orientation != TriState::Clear) DrawEigenOverlay(image, state, settings, result);
@@ -244,7 +244,7 @@ RedrawResult DrawContouredDiagram(RasterImage& image, const DensityState& state,
   stereonet::DrawNetFrame(image, k, settings.north_letter);
   result.diagram_kind = stereonet::DiagramKind::Contoured;
   if (settings.legend != TriState::Clear) {
-    result.count_text = std::string(ContourText(ContourTextId::CountPrefix, settings.language)) +
+    result.count_text = std::string(shell::Text(shell::TextId::CountPrefix, settings.language)) +
                         std::to_string(settings.line_count);
     stereonet::DrawTextAt(image, *result.count_text, kCountX, kCountY, kCountPoints, black);
   }
@@ -262,9 +262,9 @@ std::string ContouredReadOut(const DensityState& state, int x, int y, bool perce
   const double v = on_grid ? state.grid[x][y] : kOutsideMarker;
   // The separator and the units read alike in both languages.
   constexpr shell::Language kAny = shell::Language::English;
-  return Whole(a) + "/" + Whole(d) + std::string(ContourText(ContourTextId::ReadOutSeparator, kAny)) +
+  return Whole(a) + "/" + Whole(d) + std::string(shell::Text(shell::TextId::ReadOutSeparator, kAny)) +
          geometry::FormatRounded(v, 2, decimal_separator) +
-         std::string(ContourText(percent ? ContourTextId::SuffixPercent : ContourTextId::SuffixMultiples, kAny));
+         std::string(shell::Text(percent ? shell::TextId::SuffixPercent : shell::TextId::SuffixMultiples, kAny));
 }
 
 }  // namespace velkar::contour

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "contour/colour_scheme.hpp"
-#include "contour/contour_texts.hpp"
+#include "shell/texts.hpp"
 #include "contour/density.hpp"
 #include "data/colour.hpp"
 #include "shell/language.hpp"
@@ -32,7 +32,7 @@ LevelGrid MakeLevelGrid();
 // that names the second level (below M = 101) or the interval (from 101 on).
 struct ClassInterval {
   double interval = 1;
-  ContourTextId legend = ContourTextId::Levels2;
+  shell::TextId legend = shell::TextId::Levels2;
 };
 
 // The row for M, the maximum rounded to the nearest integer: 1-5 (d 0.5

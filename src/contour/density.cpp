@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "contour/contour_texts.hpp"
+#include "shell/texts.hpp"
 #include "data/data_line.hpp"
 #include "data/line_reader.hpp"
 #include "geometry/angles.hpp"
@@ -230,18 +230,18 @@ int SystemProcessorCount() { return std::max(1, static_cast<int>(std::thread::ha
 ContourPreparation PrepareDensity(std::string_view text, const ContourSettings& settings) {
   ContourPreparation out;
   if (data::FirstLine(text).empty()) return out;
-  const auto refuse = [&](ContourTextId id) {
+  const auto refuse = [&](shell::TextId id) {
     out.status = ContourStatus::Refused;
-    out.message = std::string(ContourText(id, settings.language));
+    out.message = std::string(shell::Text(id, settings.language));
     return out;
   };
-  if (settings.data.mode == data::PlotMode::Synoptic) return refuse(ContourTextId::MixedDataRefusal);
+  if (settings.data.mode == data::PlotMode::Synoptic) return refuse(shell::TextId::MixedDataRefusal);
   const std::optional<double> s = ReadSmoothing(settings.smoothing_text);
   if (!s || !(*s >= kMinSmoothing && *s <= kMaxSmoothing)) {
     if (s && *s > kMaxSmoothing) {
-      out.smoothing_text = std::string(ContourText(ContourTextId::SmoothingCeiling, settings.language));
+      out.smoothing_text = std::string(shell::Text(shell::TextId::SmoothingCeiling, settings.language));
     }
-    return refuse(ContourTextId::SmoothingRefusal);
+    return refuse(shell::TextId::SmoothingRefusal);
   }
   DensityRequest r;
   r.smoothing = *s;
@@ -486,8 +486,8 @@ int ProgressPercent(int count) {
 
 std::string ProgressTitle(int count) {
   return std::to_string(ProgressPercent(count)) +
-         std::string(ContourText(ContourTextId::ProgressSuffix, shell::Language::English)) +
-         std::string(ContourText(ContourTextId::ProgressProgramName, shell::Language::English));
+         std::string(shell::Text(shell::TextId::ProgressSuffix, shell::Language::English)) +
+         std::string(shell::Text(shell::TextId::ProgressProgramName, shell::Language::English));
 }
 
 int ProgressMeterWidth(int count) {

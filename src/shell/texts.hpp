@@ -19,6 +19,31 @@ enum class TextId {
   UndefinedValue,
   // plot command
   DataCountSuffix,
+  // density contouring
+  MixedDataRefusal,      // the synoptic plot mode cannot be contoured
+  SmoothingRefusal,      // the smoothing lies outside 1..666
+  UnitPercent,           // colour-bar unit with "1% o"
+  UnitMultiples,         // colour-bar unit otherwise (multiples of uniform density)
+  SuffixPercent,         // " %": level legend and read-out with "1% o"
+  SuffixMultiples,       // " s": the same otherwise
+  CountPrefix,           // "n = " before the number of lines of a diagram
+  ReadOutSeparator,      // "      D: " between the cursor orientation and the density
+  ProgressSuffix,        // " %" after the percentage in the title
+  ProgressProgramName,   // "   Velkar" after it
+  SmoothingCeiling,      // "666", written back into a smoothing field above the range
+  LevelsHalf,            // ": 1, 1.5, ... " (M 1..5 with "0,5 %")
+  Levels2,               // ": 1, 2, ... "
+  Levels3,
+  Levels4,
+  Levels5,
+  Levels6,
+  Levels7,
+  Levels8,
+  Levels10,
+  Levels20,
+  Levels30,
+  Levels40,
+  Levels100,
   // data text
   InvalidNumericInput,
   LineWord,

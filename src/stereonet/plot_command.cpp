@@ -171,7 +171,8 @@ PlotResult PlotData(std::string_view text, const PlotSettings& settings, RasterI
   const Pen pen{SymbolSize(settings.symbol_size_position), settings.element_colour,
                 static_cast<std::uint8_t>(std::clamp(settings.great_circle_opacity, 0, 255))};
   const std::size_t line_count = CountLines(text);
-  const std::string legend = "n = " + std::to_string(line_count);
+  const std::string legend =
+      std::string(shell::Text(shell::TextId::CountPrefix, settings.language)) + std::to_string(line_count);
 
   PlotResult result;
   export_::VectorPicture& picture = result.picture;

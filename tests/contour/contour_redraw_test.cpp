@@ -247,7 +247,7 @@ TEST(ContourLevels, ClassIntervalTable) {
     ASSERT_EQ(row.has_value(), c.d != 0) << c.m;
     if (!row) continue;
     EXPECT_EQ(row->interval, c.d) << c.m;
-    EXPECT_EQ(ContourText(row->legend, shell::Language::English), c.text) << c.m;
+    EXPECT_EQ(shell::Text(row->legend, shell::Language::English), c.text) << c.m;
   }
   using shell::Language;
   EXPECT_EQ(LevelLegendText(12.4, true, false, Language::English), "contours: 1, 2, ... 12 s");
