@@ -905,7 +905,7 @@ void TVynSoub::SwitchToEnglish() {
 
 void TVynSoub::DiagaMouseMove(QPoint position, Qt::MouseButtons buttons) {
   // While a density computation runs the diagram does not answer.
-  if (Metr->isVisible()) return;
+  if (density_job_) return;
   last_diagram_position_ = position;
   CursorOrientation = stereonet::CursorOrientationAt(position.x(), position.y());
 
@@ -946,8 +946,9 @@ void TVynSoub::DiagaMouseMove(QPoint position, Qt::MouseButtons buttons) {
 }
 
 void TVynSoub::DiagaClick(QPoint) {
-  // Clicks use the cursor orientation of the last move.
-  if (!stereonet::IsInsideNet(CursorOrientation)) return;
+  // While a density computation runs the diagram does not answer; clicks
+  // use the cursor orientation of the last move.
+  if (density_job_ || !stereonet::IsInsideNet(CursorOrientation)) return;
   if (eraser_on_) {
     EraseAtCursor();
     return;
