@@ -19,9 +19,11 @@ using geometry::Vector3;
 
 namespace {
 
-constexpr double kCentreX = 247.5;
-constexpr double kCentreY = 262.5;
-constexpr double kNetRadius = 225;
+// The net of the main diagram in grid units (pixels): centre (247.5, 262.5),
+// radius 225.
+constexpr double kCentreX = stereonet::kDiagram.centre_x * stereonet::kMainScale;
+constexpr double kCentreY = stereonet::kDiagram.centre_y * stereonet::kMainScale;
+constexpr double kNetRadius = stereonet::kDiagram.radius_x * stereonet::kMainScale;
 constexpr double kExactRadius = 228;
 constexpr double kInitialMaximum = -1000;
 constexpr double kInitialMinimum = 1.1e100;
@@ -118,12 +120,6 @@ std::optional<double> ReadSmoothing(std::string_view text) {
   return value;
 }
 
-std::size_t CountLines(std::string_view text) {
-  std::size_t n = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-  if (!text.empty() && text.back() != '\n') ++n;
-  return n;
-}
-
 // The plane of the circles and poles modes becomes its pole.
 bool ReadsPlanes(data::PlotMode mode) { return mode == data::PlotMode::Circles || mode == data::PlotMode::Poles; }
 
@@ -144,7 +140,7 @@ bool StopReading(const std::atomic<bool>* cancel, std::size_t line) {
 void ReadDirect(std::string_view text, const data::DataSettings& settings, DensityInput& in,
                 const std::atomic<bool>* cancel) {
   data::LineReader reader(text);
-  in.data_vectors.reserve(CountLines(text));
+  in.data_vectors.reserve(data::CountLines(text));
   in.kernel_data.Reserve(in.data_vectors.capacity());
   for (std::string_view line; reader.Next(line);) {
     if (StopReading(cancel, reader.LineNumber())) return;
@@ -168,7 +164,7 @@ void ReadBinned(std::string_view text, const data::DataSettings& settings, Densi
     }
   }
   data::LineReader reader(text);
-  in.data_vectors.reserve(CountLines(text));
+  in.data_vectors.reserve(data::CountLines(text));
   for (std::string_view line; reader.Next(line);) {
     if (StopReading(cancel, reader.LineNumber())) return;
     const data::LineFields f = data::SplitLine(line, settings.delimiter, settings.mode);
@@ -249,7 +245,7 @@ ContourPreparation PrepareDensity(std::string_view text, const ContourSettings& 
   r.variant = settings.data_count < kBinnedFromCount ? DensityVariant::Direct : DensityVariant::Binned;
   r.data = settings.data;
   r.kernel = KernelPathAvailable(settings.kernel) ? settings.kernel : KernelPath::Scalar;
-  r.line_count = CountLines(text);
+  r.line_count = data::CountLines(text);
   out.status = ContourStatus::Computed;
   out.request = r;
   return out;

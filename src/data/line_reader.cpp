@@ -1,5 +1,6 @@
 #include "data/line_reader.hpp"
 
+#include <algorithm>
 #include <cstring>
 
 namespace velkar::data {
@@ -15,6 +16,12 @@ bool LineReader::Next(std::string_view& line) {
   line = std::string_view(begin, length);
   ++line_number_;
   return true;
+}
+
+std::size_t CountLines(std::string_view text) {
+  std::size_t n = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+  if (!text.empty() && text.back() != '\n') ++n;
+  return n;
 }
 
 }  // namespace velkar::data

@@ -23,4 +23,8 @@ class LineReader {
   std::size_t line_number_ = 0;
 };
 
+// The number of lines LineReader gives for the text, counted without
+// reading them.
+std::size_t CountLines(std::string_view text);
+
 }  // namespace velkar::data

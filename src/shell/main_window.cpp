@@ -31,6 +31,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "data/line_reader.hpp"
 #include "data/atomic_file.hpp"
 #include "data/data_edit.hpp"
 #include "data/data_text.hpp"
@@ -78,12 +79,6 @@ TriState ReadTriState(const QCheckBox* box) {
     case Qt::PartiallyChecked: return TriState::Grayed;
     default: return TriState::Clear;
   }
-}
-
-std::size_t CountLines(std::string_view text) {
-  std::size_t n = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-  if (!text.empty() && text.back() != '\n') ++n;
-  return n;
 }
 
 QColor ToQColor(data::Rgb c) { return QColor(c.red, c.green, c.blue); }
@@ -641,7 +636,7 @@ void TVynSoub::SpeedButton2Click() {
   r.shadow = settings_.shadow;
   r.percent = contour_panel->Percent();
   r.line_colour = settings_.element_colour;
-  r.line_count = CountLines(DataText());
+  r.line_count = data::CountLines(DataText());
   r.language = settings_.UiLanguage;
   r.decimal_separator = settings_.decimal_separator;
   r.north_letter = settings_.north_letter;
@@ -716,7 +711,7 @@ void TVynSoub::OpenFileDialog() {
     return;
   }
   QCoreApplication::processEvents();
-  if (CountLines(DataText()) < kPlotOnOpenLimit) VynesMemoClick();
+  if (data::CountLines(DataText()) < kPlotOnOpenLimit) VynesMemoClick();
 }
 
 bool TVynSoub::OpenFile(const QString& path) {
@@ -744,7 +739,7 @@ bool TVynSoub::OpenFile(const QString& path) {
   const std::string filtered = data::FilterDataText(text);
   Vlozit->setPlainText(ToQString(filtered));
   QCoreApplication::processEvents();
-  if (CountLines(filtered) < kPlotOnOpenLimit) VynesMemoClick();
+  if (data::CountLines(filtered) < kPlotOnOpenLimit) VynesMemoClick();
   return true;
 }
 

@@ -157,12 +157,6 @@ void DrawEigenOverlay(const geometry::EigenResult& eigen, const PlotSettings& se
   }
 }
 
-std::size_t CountLines(std::string_view text) {
-  std::size_t n = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-  if (!text.empty() && text.back() != '\n') ++n;
-  return n;
-}
-
 }  // namespace
 
 double SymbolSize(int slider_position) { return std::clamp(slider_position, 2, 8) * 0.5; }
@@ -170,7 +164,7 @@ double SymbolSize(int slider_position) { return std::clamp(slider_position, 2, 8
 PlotResult PlotData(std::string_view text, const PlotSettings& settings, RasterImage& diagram) {
   const Pen pen{SymbolSize(settings.symbol_size_position), settings.element_colour,
                 static_cast<std::uint8_t>(std::clamp(settings.great_circle_opacity, 0, 255))};
-  const std::size_t line_count = CountLines(text);
+  const std::size_t line_count = data::CountLines(text);
   const std::string legend =
       std::string(shell::Text(shell::TextId::CountPrefix, settings.language)) + std::to_string(line_count);
 

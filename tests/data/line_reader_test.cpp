@@ -32,7 +32,10 @@ TEST(LineReader, LineEnds) {
       {"a\rb\n", {"a\rb"}},  // a lone CR is not a line end
       {"\r\n\r\n", {"", ""}},
   };
-  for (const Case& c : cases) EXPECT_EQ(ReadAll(c.text), c.lines) << testing::PrintToString(c.text);
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReadAll(c.text), c.lines) << testing::PrintToString(c.text);
+    EXPECT_EQ(CountLines(c.text), c.lines.size()) << testing::PrintToString(c.text);
+  }
 }
 
 TEST(LineReader, CountsLines) {
