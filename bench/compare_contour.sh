@@ -12,6 +12,7 @@ n=${2:-1000}
 bin="$build/src/batch/velkar-batch"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+. "$(dirname "$0")/timing.sh"
 
 /usr/bin/python3 - "$tmp/direct.txt" "$n" "$tmp/binned.txt" <<'PY'
 import sys
@@ -93,20 +94,6 @@ def compare(G, tsv):
 G, t_sum, t_all = density(sys.argv[1], sys.argv[3] == "binned")
 print(f"{t_sum:.3f} {t_all:.3f} {compare(G, sys.argv[2]):.3g}")
 PY
-
-best() {  # best of three wall-clock seconds of a command
-  local b=999
-  for _ in 1 2 3; do
-    local s=$(date +%s.%N); "$@" >/dev/null; local e=$(date +%s.%N)
-    b=$(echo "$b $s $e" | awk '{t = $3 - $2; print (t < $1 ? t : $1)}')
-  done
-  echo "$b"
-}
-
-bench_ms() {  # the real time of one benchmark in milliseconds
-  "$build/bench/velkar_bench" --benchmark_filter="^$1\$" --benchmark_format=csv 2>/dev/null |
-    awk -F, -v name="\"$1\"" '$1 == name {printf "%.1f", $3}'
-}
 
 for case in direct binned; do
   file="$tmp/$case.txt"

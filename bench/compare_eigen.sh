@@ -7,6 +7,7 @@ build=${1:-build}
 bin="$build/src/batch/velkar-batch"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+. "$(dirname "$0")/timing.sh"
 
 /usr/bin/python3 - "$tmp/data.txt" <<'PY'
 import sys
@@ -17,15 +18,6 @@ with open(sys.argv[1], "w") as f:
         f.write(f"{(seed >> 8) % 360}/{(seed >> 20) % 91}/{(seed >> 4) % 9}\n")
 PY
 ls -l "$tmp/data.txt" | awk '{printf "data file: %.1f MB\n", $5 / 1e6}'
-
-best() {  # best of three wall-clock seconds of a command
-  local b=999
-  for _ in 1 2 3; do
-    local s=$(date +%s.%N); "$@" >/dev/null; local e=$(date +%s.%N)
-    b=$(echo "$b $s $e" | awk '{t = $3 - $2; print (t < $1 ? t : $1)}')
-  done
-  echo "$b"
-}
 
 v=$(best "$bin" eigen "$tmp/data.txt")
 rss=$(/usr/bin/time -f %M "$bin" eigen "$tmp/data.txt" 2>&1 >/dev/null | tail -1)

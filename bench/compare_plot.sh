@@ -9,6 +9,7 @@ n=${2:-100000}
 bin="$build/src/batch/velkar-batch"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+. "$(dirname "$0")/timing.sh"
 
 /usr/bin/python3 - "$tmp/data.txt" "$n" <<'PY'
 import sys
@@ -19,11 +20,7 @@ with open(sys.argv[1], "w") as f:
         f.write(f"{(seed >> 8) % 360}/{(seed >> 20) % 91}/{i % 9}\n")
 PY
 
-best=999
-for _ in 1 2 3; do
-  s=$(date +%s.%N); "$bin" plot "$tmp/data.txt" -o "$tmp/velkar.png"; e=$(date +%s.%N)
-  best=$(echo "$best $s $e" | awk '{t = $3 - $2; print (t < $1 ? t : $1)}')
-done
+best=$(best "$bin" plot "$tmp/data.txt" -o "$tmp/velkar.png")
 
 cat >"$tmp/scatter.py" <<'PY'
 import sys, time
@@ -52,8 +49,8 @@ print(f"{t_end - t_imported:.3f} {t_end - t_start:.3f}")
 PY
 read -r mpl_work mpl_all < <(/usr/bin/python3 "$tmp/scatter.py" "$tmp/data.txt" "$tmp/mpl.png")
 echo "lines: $n"
-engine=$("$build/bench/velkar_bench" --benchmark_filter="BM_PlotCommand/$n/" --benchmark_format=csv 2>/dev/null |
-  awk -F, '/BM_PlotCommand/ {printf "%.4f", $3 / 1000}')
+engine_ms=$(bench_ms "BM_PlotCommand/$n/min_time:1.000")
+engine=$(echo "${engine_ms:-}" | awk 'NF {printf "%.4f", $1 / 1000}')
 echo "velkar plot command in the engine (Google Benchmark, $n lines): ${engine:-n/a} s"
 echo "velkar-batch plot, whole process with the PNG written:        ${best} s"
 echo "matplotlib scatter + savefig, after its imports:               ${mpl_work} s"
