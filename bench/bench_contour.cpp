@@ -113,7 +113,7 @@ BENCHMARK(BM_ContourReference)->Arg(1000)->Arg(32760)->Unit(benchmark::kMillisec
 void BM_ContourRedraw(benchmark::State& state) {
   const std::string text = bench::SyntheticLines(1000, true);
   const contour::DensityState density = *contour::ComputeDensity(text, Settings(1000)).state;
-  stereonet::RasterImage image;
+  raster::RasterImage image;
   contour::LevelGrid levels = contour::MakeLevelGrid();
   contour::RedrawSettings settings;
   settings.line_count = 1000;

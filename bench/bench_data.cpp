@@ -17,7 +17,7 @@ void BM_EigenCommand(benchmark::State& state) {
   const data::DataSettings settings;
   for (auto _ : state) {
     const data::TensorSum sum = data::AccumulateTensor(text, settings);
-    std::string out = geometry::OrientationMatrixText(geometry::EigenAnalysis(sum.tensor), shell::Language::English, '.');
+    std::string out = geometry::OrientationMatrixText(geometry::EigenAnalysis(sum.tensor), text::Language::English, '.');
     benchmark::DoNotOptimize(out);
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -8,6 +8,7 @@
 
 #include "stereonet/canvas.hpp"
 #include "stereonet/plot_command.hpp"
+#include "stereonet/projection.hpp"
 
 namespace {
 
@@ -15,7 +16,7 @@ using namespace velkar;
 
 void BM_PlotCommand(benchmark::State& state) {
   const std::string text = bench::SyntheticLines(static_cast<std::size_t>(state.range(0)), true);
-  stereonet::RasterImage diagram;
+  raster::RasterImage diagram;
   const stereonet::PlotSettings settings;
   for (auto _ : state) {
     stereonet::PlotResult result = stereonet::PlotData(text, settings, diagram);
@@ -31,12 +32,12 @@ namespace {
 
 void BM_GreatCircles(benchmark::State& state) {
   using namespace velkar;
-  stereonet::RasterImage image;
-  stereonet::DrawNetBase(image, false, 1.5);
+  raster::RasterImage image;
+  stereonet::DrawNetBase(image, false, stereonet::kMainScale);
   int i = 0;
   for (auto _ : state) {
     stereonet::DrawGreatCircle(image, {static_cast<double>(i % 360), static_cast<double>(i % 90)},
-                               {255, 0, 0, 0}, 1.5, 1.5);
+                               {255, 0, 0, 0}, stereonet::kMainScale, 1.5);
     ++i;
   }
   image.Flush();

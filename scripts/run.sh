@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  exec build/src/shell/velkar examples/synoptic.txt
+  exec build/src/gui/velkar examples/synoptic.txt
 fi
 batch=build/src/batch/velkar-batch
 "$batch" read examples/foliation.txt --mode poles

@@ -10,19 +10,13 @@
 #include "data/colour.hpp"
 #include "data/line_reader.hpp"
 #include "geometry/numbers.hpp"
+#include "raster/image.hpp"
 
 namespace velkar::batch {
 
 namespace {
 
 constexpr int kMaxThreads = 64;
-
-std::size_t CountLines(std::string_view text) {
-  data::LineReader reader(text);
-  std::size_t n = 0;
-  for (std::string_view line; reader.Next(line);) ++n;
-  return n;
-}
 
 bool EndsWithPng(const std::string& path) {
   if (path.size() < 4) return false;
@@ -63,51 +57,49 @@ OptionParse ParseContourOption(const std::vector<std::string>& args, std::size_t
     target = *c;
     return OptionParse::Taken;
   };
+  shell::ContourControls& c = o.controls;
   if (a == "--percent") {
-    o.percent = true;
+    c.percent = true;
   } else if (a == "--discrete") {
-    o.discrete = true;
+    c.discrete = true;
   } else if (a == "--no-contours") {
-    o.contours = false;
+    c.contours = false;
   } else if (a == "--half") {
-    o.half_interval = true;
+    c.half_interval = true;
   } else if (a == "--smoothing") {
     if (!value("a number from 1 to 666")) return OptionParse::Failed;
-    o.smoothing = v;
+    c.smoothing_text = v;
     o.smoothing_given = true;
   } else if (a == "--scheme") {
     if (!value("1, 2, 3 or 7")) return OptionParse::Failed;
-    int code = 0;
-    const auto r = std::from_chars(v.data(), v.data() + v.size(), code);
-    const auto scheme = r.ec == std::errc() && r.ptr == v.data() + v.size() ? contour::ColourSchemeFromCode(code)
-                                                                            : std::nullopt;
+    const auto code = geometry::ReadIntegerInRange(v, 1, 7);
+    const auto scheme = code ? contour::ColourSchemeFromCode(*code) : std::nullopt;
     if (!scheme) {
       error = "--scheme must be 1, 2, 3 or 7, not '" + v + "'";
       return OptionParse::Failed;
     }
-    o.scheme = *scheme;
+    c.scheme = *scheme;
   } else if (a == "--threads") {
     if (!value("a whole number from 1 to 64")) return OptionParse::Failed;
-    int n = 0;
-    const auto r = std::from_chars(v.data(), v.data() + v.size(), n);
-    if (r.ec != std::errc() || r.ptr != v.data() + v.size() || n < 1 || n > kMaxThreads) {
+    const auto n = geometry::ReadIntegerInRange(v, 1, kMaxThreads);
+    if (!n) {
       error = "--threads must be a whole number from 1 to 64, not '" + v + "'";
       return OptionParse::Failed;
     }
-    o.threads = n;
+    o.threads = *n;
   } else if (a == "--grid") {
     if (!value("the table file")) return OptionParse::Failed;
     o.grid_path = v;
   } else if (a == "--min-colour" || a == "--min-color") {
-    return colour(o.colours.minimum);
+    return colour(c.colours.minimum);
   } else if (a == "--max-colour" || a == "--max-color") {
-    return colour(o.colours.maximum);
+    return colour(c.colours.maximum);
   } else if (a == "--colour-0" || a == "--color-0") {
-    return colour(o.colours.at_0);
+    return colour(c.colours.at_0);
   } else if (a == "--colour-50" || a == "--color-50") {
-    return colour(o.colours.at_50);
+    return colour(c.colours.at_50);
   } else if (a == "--colour-100" || a == "--color-100") {
-    return colour(o.colours.at_100);
+    return colour(c.colours.at_100);
   } else {
     return OptionParse::NotMine;
   }
@@ -115,8 +107,10 @@ OptionParse ParseContourOption(const std::vector<std::string>& args, std::size_t
 }
 
 std::string CheckContourOptions(const ContourOptions& o) {
-  if (o.percent && o.smoothing_given && o.smoothing != "64") {
-    return "--percent fixes the smoothing at 64; leave out --smoothing " + o.smoothing;
+  const shell::ContourControls& c = o.controls;
+  if (c.percent && o.smoothing_given && c.smoothing_text != contour::kPercentScaleSmoothing) {
+    return "--percent fixes the smoothing at " + std::string(contour::kPercentScaleSmoothing) +
+           "; leave out --smoothing " + c.smoothing_text;
   }
   return {};
 }
@@ -143,15 +137,10 @@ int RunContour(const ContourOptions& o, const std::string& output, bool report,
     std::cerr << "velkar-batch: contour writes a PNG picture: '" << output << "' does not end in .png\n";
     return 2;
   }
-  const std::size_t lines = CountLines(text);
-  contour::ContourSettings cs;
-  // "1% o" takes the smoothing 64, as ticking it sets the field.
-  cs.smoothing_text = o.percent ? std::string("64") : o.smoothing;
-  cs.percent = o.percent;
-  cs.data_count = lines;  // what a plot of the same text counts
+  // The count of the lines is what a plot of the same text leaves.
+  const std::size_t lines = data::CountLines(text);
+  contour::ContourSettings cs = shell::MakeContourSettings(o.controls, settings, lines);
   cs.thread_count = o.threads;
-  cs.data = settings.data;
-  cs.language = settings.language;
 
   const auto start = std::chrono::steady_clock::now();
   contour::ContourOutcome outcome = contour::ComputeDensity(text, cs);
@@ -173,24 +162,10 @@ int RunContour(const ContourOptions& o, const std::string& output, bool report,
     return 1;
   }
 
-  contour::RedrawSettings rs;
-  rs.scheme = o.scheme;
-  rs.colours = o.colours;
-  rs.discrete = o.discrete;
-  rs.legend = settings.legend;
-  rs.contours = o.contours;
-  rs.half_interval = o.half_interval;
-  rs.orientation = settings.orientation;
-  rs.shadow = settings.shadow;
-  rs.percent = o.percent;
-  rs.line_colour = settings.element_colour;
-  rs.line_count = lines;
-  rs.language = settings.language;
-  rs.decimal_separator = settings.decimal_separator;
-  rs.north_letter = settings.north_letter;
-  stereonet::RasterImage diagram;
+  raster::RasterImage diagram;
   contour::LevelGrid levels = contour::MakeLevelGrid();
-  const contour::RedrawResult drawn = contour::DrawContouredDiagram(diagram, state, rs, levels);
+  const contour::RedrawResult drawn =
+      contour::DrawContouredDiagram(diagram, state, shell::MakeRedrawSettings(o.controls, settings, lines), levels);
   const std::string bytes = diagram.EncodePng();
   if (bytes.empty() || !data::WriteFileAtomically(output, bytes, error)) {
     std::cerr << "velkar-batch: " << (error.empty() ? "cannot encode the picture" : error) << '\n';

@@ -7,21 +7,17 @@
 #include <string_view>
 #include <vector>
 
-#include "contour/colour_scheme.hpp"
 #include "contour/density.hpp"
+#include "shell/command_settings.hpp"
 #include "stereonet/plot_command.hpp"
 
 namespace velkar::batch {
 
 struct ContourOptions {
-  std::string smoothing = "64";      // --smoothing: the text of the smoothing field
-  bool smoothing_given = false;
-  bool percent = false;              // --percent: "1% o", which fixes the smoothing at 64
-  contour::ColourScheme scheme = contour::ColourScheme::BlueGreenRed;
-  contour::SchemeColours colours;
-  bool discrete = false;
-  bool contours = true;              // --no-contours clears it
-  bool half_interval = false;        // --half: "0,5 %"
+  // --smoothing, --percent, --scheme, the scheme colours, --discrete,
+  // --no-contours and --half: what the window's two groups hold.
+  shell::ContourControls controls;
+  bool smoothing_given = false;      // --smoothing was given
   int threads = 0;                   // --threads: 0 = the processor rule
   std::string grid_path;             // --grid: the normalised grid as a table
 };

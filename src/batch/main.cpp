@@ -13,7 +13,8 @@
 #include "export/pdf_writer.hpp"
 #include "export/svg_writer.hpp"
 #include "geometry/tensor.hpp"
-#include "shell/language.hpp"
+#include "raster/image.hpp"
+#include "text/language.hpp"
 
 namespace {
 
@@ -36,7 +37,7 @@ int Plot(const batch::BatchOptions& o, const stereonet::PlotSettings& settings, 
               << "': use .png, .svg, .pdf or .emf\n";
     return 2;
   }
-  stereonet::RasterImage diagram;
+  raster::RasterImage diagram;
   const stereonet::PlotResult result = stereonet::PlotData(text, settings, diagram);
   std::string bytes;
   if (format == "png") bytes = diagram.EncodePng();
@@ -56,12 +57,12 @@ int Plot(const batch::BatchOptions& o, const stereonet::PlotSettings& settings, 
 }
 
 int Run(const batch::BatchOptions& o, std::string_view text) {
-  const char separator = shell::DecimalSeparatorFromEnvironment();
+  const char separator = text::DecimalSeparatorFromEnvironment();
   stereonet::PlotSettings plot = o.settings;
   plot.decimal_separator = separator;
   if (o.detect_delimiter) plot.data.delimiter = data::DetectDelimiter(data::FirstLine(text));
   const data::DataSettings& settings = plot.data;
-  const shell::Language language = plot.language;
+  const text::Language language = plot.language;
 
   if (o.command == "read") {
     std::cout << data::DataReadReport(text, settings, separator);
@@ -97,7 +98,7 @@ int Run(const batch::BatchOptions& o, std::string_view text) {
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const batch::ParseResult parsed = batch::ParseArguments(args, shell::LanguageFromEnvironment());
+  const batch::ParseResult parsed = batch::ParseArguments(args, text::LanguageFromEnvironment());
   if (!parsed.options) {
     std::cerr << "velkar-batch: " << parsed.error << '\n';
     return 2;

@@ -1,9 +1,9 @@
 #include "batch/options.hpp"
 
 #include <array>
-#include <charconv>
 
 #include "data/colour.hpp"
+#include "geometry/numbers.hpp"
 
 namespace velkar::batch {
 
@@ -26,13 +26,6 @@ std::optional<stereonet::TriState> ParseTriState(const std::string& s, const cha
   return std::nullopt;
 }
 
-std::optional<int> ParseInt(const std::string& s, int low, int high) {
-  int v = 0;
-  const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (r.ec != std::errc() || r.ptr != s.data() + s.size() || v < low || v > high) return std::nullopt;
-  return v;
-}
-
 std::string DelimiterFromWord(const std::string& s) {
   if (s == "tab") return "\t";
   if (s == "space") return " ";
@@ -41,7 +34,7 @@ std::string DelimiterFromWord(const std::string& s) {
 
 }  // namespace
 
-ParseResult ParseArguments(const std::vector<std::string>& args, shell::Language default_language) {
+ParseResult ParseArguments(const std::vector<std::string>& args, text::Language default_language) {
   BatchOptions o;
   stereonet::PlotSettings& p = o.settings;
   p.language = default_language;
@@ -76,20 +69,20 @@ ParseResult ParseArguments(const std::vector<std::string>& args, shell::Language
       p.data.delimiter = DelimiterFromWord(v);
     } else if (a == "--lang") {
       if (auto e = needs("cs or en")) return *e;
-      if (v == "cs") p.language = shell::Language::Czech;
-      else if (v == "en") p.language = shell::Language::English;
+      if (v == "cs") p.language = text::Language::Czech;
+      else if (v == "en") p.language = text::Language::English;
       else return fail("unknown language '" + v + "': use cs or en");
     } else if (a == "-o" || a == "--output") {
       if (auto e = needs("the picture file (.png, .svg, .pdf or .emf)")) return *e;
       o.output = v;
     } else if (a == "--size") {
       if (auto e = needs("a slider position 2..8")) return *e;
-      const auto n = ParseInt(v, 2, 8);
+      const auto n = geometry::ReadIntegerInRange(v, 2, 8);
       if (!n) return fail("--size must be a whole number from 2 to 8, not '" + v + "'");
       p.symbol_size_position = *n;
     } else if (a == "--opacity") {
       if (auto e = needs("0..255")) return *e;
-      const auto n = ParseInt(v, 0, 255);
+      const auto n = geometry::ReadIntegerInRange(v, 0, 255);
       if (!n) return fail("--opacity must be a whole number from 0 to 255, not '" + v + "'");
       p.great_circle_opacity = *n;
     } else if (a == "--colour" || a == "--color" || a == "--orientation-colour" || a == "--orientation-color") {

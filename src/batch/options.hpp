@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "batch/contour_command.hpp"
-#include "shell/language.hpp"
+#include "text/language.hpp"
 #include "stereonet/plot_command.hpp"
 
 namespace velkar::batch {
@@ -30,7 +30,7 @@ struct ParseResult {
 
 // Parses the arguments after the program name. The language defaults to the
 // user's interface language.
-ParseResult ParseArguments(const std::vector<std::string>& args, shell::Language default_language);
+ParseResult ParseArguments(const std::vector<std::string>& args, text::Language default_language);
 
 // The --help text.
 std::string UsageText();

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "geometry/numbers.hpp"
+#include "raster/pixels.hpp"
 
 namespace velkar::contour {
 
@@ -22,7 +23,7 @@ std::uint8_t Byte(int v) { return static_cast<std::uint8_t>(v); }
 int Position(double q, int span) {
   if (!(q > 0)) return 0;
   if (q >= span) return span;
-  return static_cast<int>(geometry::RoundHalfEven(q));
+  return geometry::RoundToInt(q);
 }
 
 // The position of value on a scale cut into span steps. A scale of zero
@@ -73,7 +74,7 @@ Rgb BlueGreenRed(bool, double value, double minimum, double maximum, const Schem
 Rgb Rainbow(bool discrete, double value, double minimum, double maximum, const SchemeColours&) {
   int t = ScalePosition(value, minimum, maximum, kSpanRainbow);
   if (discrete) {
-    t = kDiscreteRainbowStep * static_cast<int>(geometry::RoundHalfEven(static_cast<double>(t) / kDiscreteRainbowStep));
+    t = kDiscreteRainbowStep * geometry::RoundToInt(static_cast<double>(t) / kDiscreteRainbowStep);
     t = std::min(t, kSpanRainbow);
   }
   return RainbowAt(t);
@@ -127,7 +128,7 @@ Rgb ContourColour(ColourScheme scheme, bool discrete, double value, double minim
   return FunctionOf(scheme)(discrete, value, minimum, maximum, colours);
 }
 
-void DrawSchemePreview(stereonet::RasterImage& image, ColourScheme scheme, const SchemeColours& colours) {
+void DrawSchemePreview(raster::RasterImage& image, ColourScheme scheme, const SchemeColours& colours) {
   constexpr int kWidth = 40, kHeight = 12;
   image.Resize(kWidth, kHeight);
   image.Flush();
@@ -135,7 +136,7 @@ void DrawSchemePreview(stereonet::RasterImage& image, ColourScheme scheme, const
     std::uint32_t* row = image.Row(j);
     for (int i = 0; i < kWidth; ++i) {
       const Rgb c = ContourColour(scheme, false, kWidth - i, 0, kWidth, colours);
-      row[i] = 0xff000000u | (std::uint32_t{c.red} << 16) | (std::uint32_t{c.green} << 8) | c.blue;
+      row[i] = raster::OpaquePixel(c);
     }
   }
   image.MarkDirty();

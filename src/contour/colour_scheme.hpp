@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "data/colour.hpp"
-#include "stereonet/canvas.hpp"
+#include "raster/image.hpp"
 
 namespace velkar::contour {
 
@@ -54,6 +54,6 @@ data::Rgb ContourColour(ColourScheme scheme, bool discrete, double value, double
 // The preview strip of a scheme: the image becomes 40 x 12 pixels, and
 // pixel (i, j) gets the colour of the value 40 - i on the scale 0..40, not
 // discrete.
-void DrawSchemePreview(stereonet::RasterImage& image, ColourScheme scheme, const SchemeColours& colours = {});
+void DrawSchemePreview(raster::RasterImage& image, ColourScheme scheme, const SchemeColours& colours = {});
 
 }  // namespace velkar::contour

@@ -7,19 +7,21 @@
 
 #include "geometry/numbers.hpp"
 #include "geometry/tensor.hpp"
-#include "shell/texts.hpp"
+#include "raster/pixels.hpp"
+#include "raster/text.hpp"
+#include "stereonet/canvas.hpp"
 #include "stereonet/projection.hpp"
+#include "text/texts.hpp"
 
 namespace velkar::contour {
 
 using data::Rgb;
-using stereonet::Argb;
-using stereonet::RasterImage;
+using raster::Argb;
+using raster::RasterImage;
 using stereonet::TriState;
 
 namespace {
 
-constexpr double k = stereonet::kMainScale;
 constexpr Rgb kBlack{0, 0, 0};
 constexpr int kColourBarLeft = 10, kColourBarTop = 385;
 constexpr int kLevelLegendX = 360, kLevelLegendY = 485;
@@ -27,31 +29,25 @@ constexpr int kCountX = 360, kCountY = 470;
 constexpr double kLegendPoints = 10;
 constexpr double kCountPoints = 12;
 constexpr std::uint8_t kGreyOverlayAlpha = 150;
-constexpr double kOverlayWidth = 2;
-constexpr int kOverlayRadius = 5;
 
 struct ClassRow {
   int up_to;  // the largest M of the row
   double interval;
-  shell::TextId legend;
+  text::TextId legend;
 };
 // From M = 1 on; the half interval of the first row is handled apart.
 constexpr ClassRow kClassTable[] = {
-    {5, 1, shell::TextId::Levels2},      {15, 1, shell::TextId::Levels2},     {30, 2, shell::TextId::Levels3},
-    {45, 3, shell::TextId::Levels4},     {60, 4, shell::TextId::Levels5},     {75, 5, shell::TextId::Levels6},
-    {100, 6, shell::TextId::Levels7},    {150, 8, shell::TextId::Levels8},    {200, 10, shell::TextId::Levels10},
-    {300, 20, shell::TextId::Levels20},  {400, 30, shell::TextId::Levels30},  {500, 40, shell::TextId::Levels40},
-    {1500, 100, shell::TextId::Levels100},
+    {5, 1, text::TextId::Levels2},      {15, 1, text::TextId::Levels2},     {30, 2, text::TextId::Levels3},
+    {45, 3, text::TextId::Levels4},     {60, 4, text::TextId::Levels5},     {75, 5, text::TextId::Levels6},
+    {100, 6, text::TextId::Levels7},    {150, 8, text::TextId::Levels8},    {200, 10, text::TextId::Levels10},
+    {300, 20, text::TextId::Levels20},  {400, 30, text::TextId::Levels30},  {500, 40, text::TextId::Levels40},
+    {1500, 100, text::TextId::Levels100},
 };
 constexpr int kLargestPercentRow = 100;
 
 int RoundedMaximum(double maximum) {
   if (!(std::fabs(maximum) < 1e9)) return maximum > 0 ? 1000000000 : -1000000000;
-  return static_cast<int>(geometry::RoundHalfEven(maximum));
-}
-
-std::uint32_t OpaquePixel(Rgb c) {
-  return 0xff000000u | (std::uint32_t{c.red} << 16) | (std::uint32_t{c.green} << 8) | c.blue;
+  return geometry::RoundToInt(maximum);
 }
 
 std::string Whole(double v) { return geometry::FormatGeneral(v); }
@@ -84,16 +80,12 @@ void BlendPoint(RasterImage& image, double px, double py, Rgb colour) {
   }
 }
 
+// The overlay in black with open symbols, its circles translucent when grey.
 void DrawEigenOverlay(RasterImage& image, const DensityState& state, const RedrawSettings& settings,
                       RedrawResult& result) {
   const Argb colour{settings.orientation == TriState::Grayed ? kGreyOverlayAlpha : std::uint8_t{255}, 0, 0, 0};
   const geometry::EigenResult eigen = geometry::EigenAnalysis(state.tensor);
-  for (int i = 0; i < 3; ++i) {
-    stereonet::DrawGreatCircle(image, geometry::PlaneToPole(eigen.orientations[i]), colour, k, kOverlayWidth);
-  }
-  for (int i = 0; i < 3; ++i) {
-    stereonet::DrawCircleSymbol(image, eigen.orientations[i], kBlack, k, kOverlayRadius, false);
-  }
+  stereonet::DrawEigenOverlay(image, eigen, {colour, colour, colour}, stereonet::kMainScale, false);
   result.matrix_text = geometry::OrientationMatrixText(eigen, settings.language, settings.decimal_separator,
                                                        geometry::MatrixTextItems::WithoutZetaGamma);
 }
@@ -106,7 +98,7 @@ std::optional<ClassInterval> ClassIntervalFor(int m, bool half_interval) {
   if (m < 1) return std::nullopt;
   for (const ClassRow& row : kClassTable) {
     if (m > row.up_to) continue;
-    if (row.up_to == 5 && half_interval) return ClassInterval{0.5, shell::TextId::LevelsHalf};
+    if (row.up_to == 5 && half_interval) return ClassInterval{0.5, text::TextId::LevelsHalf};
     return ClassInterval{row.interval, row.legend};
   }
   return std::nullopt;
@@ -147,13 +139,13 @@ void DrawContourLines(RasterImage& image, const LevelGrid& levels, Rgb colour) {
 }
 
 std::optional<std::string> LevelLegendText(double maximum, bool half_interval, bool percent,
-                                           shell::Language language) {
+                                           text::Language language) {
   const int m = RoundedMaximum(maximum);
   const std::optional<ClassInterval> row = ClassIntervalFor(m, half_interval);
   if (!row || (percent && m > kLargestPercentRow)) return std::nullopt;
-  return std::string(shell::Text(shell::TextId::ContourWord, language)) +
-         std::string(shell::Text(row->legend, language)) + Whole(std::trunc(maximum)) +
-         std::string(shell::Text(percent ? shell::TextId::SuffixPercent : shell::TextId::SuffixMultiples, language));
+  return std::string(text::Text(text::TextId::ContourWord, language)) +
+         std::string(text::Text(row->legend, language)) + Whole(std::trunc(maximum)) +
+         std::string(text::Text(percent ? text::TextId::SuffixPercent : text::TextId::SuffixMultiples, language));
 }
 
 void DrawColourBarLegend(RasterImage& image, int left, std::string_view unit, bool discrete, ColourScheme scheme,
@@ -162,14 +154,9 @@ void DrawColourBarLegend(RasterImage& image, int left, std::string_view unit, bo
   if (cr == nullptr) return;
   image.Flush();
   for (int i = 1; i <= 100; ++i) {
-    const int y = top + i;
-    if (y < 0 || y >= image.height()) continue;
     const double value = maximum / 100 * (100 - i);
-    const std::uint32_t pixel = OpaquePixel(ContourColour(scheme, discrete, value, 0, maximum, colours));
-    std::uint32_t* row = image.Row(y);
-    for (int x = left + 1; x <= left + 10; ++x) {
-      if (x >= 0 && x < image.width()) row[x] = pixel;
-    }
+    raster::FillSpan(image, left + 1, left + 10, top + i,
+                     raster::OpaquePixel(ContourColour(scheme, discrete, value, 0, maximum, colours)));
   }
   image.MarkDirty();
 
@@ -194,9 +181,9 @@ void DrawColourBarLegend(RasterImage& image, int left, std::string_view unit, bo
   cairo_restore(cr);
 
   const Argb black = Argb::Opaque(kBlack);
-  stereonet::DrawTextAt(image, Whole(std::ceil(maximum)) + " " + std::string(unit), left + 15, top - 5, kLegendPoints,
-                        black);
-  stereonet::DrawTextAt(image, "0", left + 15, top + 92, kLegendPoints, black);
+  raster::DrawTextAt(image, Whole(std::ceil(maximum)) + " " + std::string(unit), left + 15, top - 5, kLegendPoints,
+                     black);
+  raster::DrawTextAt(image, "0", left + 15, top + 92, kLegendPoints, black);
   image.Flush();
 }
 
@@ -206,8 +193,8 @@ RedrawResult DrawContouredDiagram(RasterImage& image, const DensityState& state,
   const bool discrete = settings.discrete && std::trunc(state.maximum) >= 1;
   if (!HasGrid(state)) return result;
 
-  image.Resize(stereonet::kDiagramWidth, stereonet::kDiagramHeight);
-  stereonet::DrawNetBase(image, settings.shadow, k);
+  image.Resize(raster::kDiagramWidth, raster::kDiagramHeight);
+  stereonet::DrawNetBase(image, settings.shadow, stereonet::kMainScale);
 
   image.Flush();
   for (int y = 1; y <= 500 && y < image.height(); ++y) {
@@ -215,7 +202,7 @@ RedrawResult DrawContouredDiagram(RasterImage& image, const DensityState& state,
     for (int x = 1; x <= 500 && x < image.width(); ++x) {
       const double v = state.grid[x][y];
       if (v == kOutsideMarker) continue;
-      row[x] = OpaquePixel(
+      row[x] = raster::OpaquePixel(
           ContourColour(settings.scheme, discrete, v, state.minimum, state.maximum, settings.colours));
     }
   }
@@ -229,24 +216,24 @@ RedrawResult DrawContouredDiagram(RasterImage& image, const DensityState& state,
     if (settings.legend != TriState::Clear) {
       result.level_legend = LevelLegendText(state.maximum, settings.half_interval, settings.percent, settings.language);
       if (result.level_legend) {
-        stereonet::DrawTextAt(image, *result.level_legend, kLevelLegendX, kLevelLegendY, kLegendPoints, black);
+        raster::DrawTextAt(image, *result.level_legend, kLevelLegendX, kLevelLegendY, kLegendPoints, black);
       }
     }
   }
 
-  const shell::TextId unit = settings.percent ? shell::TextId::UnitPercent : shell::TextId::UnitMultiples;
+  const text::TextId unit = settings.percent ? text::TextId::UnitPercent : text::TextId::UnitMultiples;
   if (settings.legend == TriState::Ticked) {
-    DrawColourBarLegend(image, kColourBarLeft, shell::Text(unit, settings.language), discrete, settings.scheme,
+    DrawColourBarLegend(image, kColourBarLeft, text::Text(unit, settings.language), discrete, settings.scheme,
                         kColourBarTop, state.maximum, settings.colours);
   }
   if (settings.orientation != TriState::Clear) DrawEigenOverlay(image, state, settings, result);
 
-  stereonet::DrawNetFrame(image, k, settings.north_letter);
+  stereonet::DrawNetFrame(image, stereonet::kMainScale, settings.north_letter);
   result.diagram_kind = stereonet::DiagramKind::Contoured;
   if (settings.legend != TriState::Clear) {
-    result.count_text = std::string(shell::Text(shell::TextId::CountPrefix, settings.language)) +
+    result.count_text = std::string(text::Text(text::TextId::CountPrefix, settings.language)) +
                         std::to_string(settings.line_count);
-    stereonet::DrawTextAt(image, *result.count_text, kCountX, kCountY, kCountPoints, black);
+    raster::DrawTextAt(image, *result.count_text, kCountX, kCountY, kCountPoints, black);
   }
   image.Flush();
   result.drawn = true;
@@ -254,17 +241,17 @@ RedrawResult DrawContouredDiagram(RasterImage& image, const DensityState& state,
 }
 
 std::string ContouredReadOut(const DensityState& state, int x, int y, bool percent, char decimal_separator) {
-  const geometry::Orientation cursor = stereonet::UnprojectPoint(x, y, k);
+  const geometry::Orientation cursor = stereonet::UnprojectPoint(x, y, stereonet::kMainScale);
   const double a = geometry::RoundHalfEven(cursor.azimuth);
   const double d = geometry::RoundHalfEven(cursor.dip);
   if (d <= 0) return " ";
   const bool on_grid = x >= 0 && y >= 0 && x < kGridSize && y < kGridSize && state.grid.size() == kGridSize;
   const double v = on_grid ? state.grid[x][y] : kOutsideMarker;
   // The separator and the units read alike in both languages.
-  constexpr shell::Language kAny = shell::Language::English;
-  return Whole(a) + "/" + Whole(d) + std::string(shell::Text(shell::TextId::ReadOutSeparator, kAny)) +
+  constexpr text::Language kAny = text::Language::English;
+  return Whole(a) + "/" + Whole(d) + std::string(text::Text(text::TextId::ReadOutSeparator, kAny)) +
          geometry::FormatRounded(v, 2, decimal_separator) +
-         std::string(shell::Text(percent ? shell::TextId::SuffixPercent : shell::TextId::SuffixMultiples, kAny));
+         std::string(text::Text(percent ? text::TextId::SuffixPercent : text::TextId::SuffixMultiples, kAny));
 }
 
 }  // namespace velkar::contour

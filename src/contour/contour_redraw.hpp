@@ -10,12 +10,12 @@
 #include <string_view>
 
 #include "contour/colour_scheme.hpp"
-#include "shell/texts.hpp"
 #include "contour/density.hpp"
 #include "data/colour.hpp"
-#include "shell/language.hpp"
-#include "stereonet/canvas.hpp"
+#include "raster/image.hpp"
 #include "stereonet/plot_command.hpp"
+#include "text/language.hpp"
+#include "text/texts.hpp"
 
 namespace velkar::contour {
 
@@ -32,7 +32,7 @@ LevelGrid MakeLevelGrid();
 // that names the second level (below M = 101) or the interval (from 101 on).
 struct ClassInterval {
   double interval = 1;
-  shell::TextId legend = shell::TextId::Levels2;
+  text::TextId legend = text::TextId::Levels2;
 };
 
 // The row for M, the maximum rounded to the nearest integer: 1-5 (d 0.5
@@ -50,21 +50,21 @@ void BuildLevelGrid(const DensityGrid& density, double maximum, bool half_interv
 // sub-pixel position, spread bilinearly over the four pixels around it, in
 // the given opaque colour. Two neighbours of the same whole level value
 // (a zero denominator) put the point on the second node.
-void DrawContourLines(stereonet::RasterImage& image, const LevelGrid& levels, data::Rgb colour);
+void DrawContourLines(raster::RasterImage& image, const LevelGrid& levels, data::Rgb colour);
 
 // The level legend, e.g. "contours: 1, 3, ... 23 s": the contour word, the
 // row's text, the maximum truncated to a whole number and " s" or " %".
 // Empty when no row applies (M outside 1..1500, or above 100 on the fixed
 // percentage scale).
 std::optional<std::string> LevelLegendText(double maximum, bool half_interval, bool percent,
-                                           shell::Language language);
+                                           text::Language language);
 
 // The colour bar: for i = 1..100 row top + i, pixels left + 1..left + 10,
 // gets the colour of maximum / 100 * (100 - i) (minimum 0); a black frame
 // of 10 x 100 with two ticks to its right; the smallest whole number not
 // below the maximum with a blank and the unit text at (left + 15, top - 5),
 // "0" at (left + 15, top + 92), Arial 10 pt.
-void DrawColourBarLegend(stereonet::RasterImage& image, int left, std::string_view unit, bool discrete,
+void DrawColourBarLegend(raster::RasterImage& image, int left, std::string_view unit, bool discrete,
                          ColourScheme scheme, int top, double maximum, const SchemeColours& colours = {});
 
 // The options of the two group boxes and what the redraw takes from the
@@ -81,7 +81,7 @@ struct RedrawSettings {
   bool percent = false;                                             // "1% o": the unit
   data::Rgb line_colour{0, 0, 0};                                   // the plot colour: contour points
   std::size_t line_count = 0;                                       // lines of the data text: "n = "
-  shell::Language language = shell::Language::English;
+  text::Language language = text::Language::English;
   char decimal_separator = '.';
   std::string north_letter = "N";
 };
@@ -104,7 +104,7 @@ struct RedrawResult {
 // (width 2, black, opacity 150 when grey) and open black circles of radius 5
 // on the eigenvectors; the frame; with the legend on or grey "n = " and the
 // line count at (360, 470), Arial 12.
-RedrawResult DrawContouredDiagram(stereonet::RasterImage& image, const DensityState& state,
+RedrawResult DrawContouredDiagram(raster::RasterImage& image, const DensityState& state,
                                   const RedrawSettings& settings, LevelGrid& levels);
 
 // The status-bar read-out over the contoured diagram at pixel (x, y): the

@@ -5,9 +5,10 @@
 #include <cstdlib>
 #include <system_error>
 
-#include "shell/texts.hpp"
+#include "text/texts.hpp"
 #include "data/data_line.hpp"
 #include "data/line_reader.hpp"
+#include "data/processors.hpp"
 #include "geometry/angles.hpp"
 #include "geometry/numbers.hpp"
 #include "stereonet/projection.hpp"
@@ -108,24 +109,12 @@ double WrapBySteps(double a, double period) {
   return a;
 }
 
-// The smoothing field's text as S, or empty when it is no number.
-std::optional<double> ReadSmoothing(std::string_view text) {
-  const std::string normalised = geometry::NormaliseDecimalComma(text);
-  std::string_view t = normalised;
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!t.empty() && blank(t.front())) t.remove_prefix(1);
-  while (!t.empty() && blank(t.back())) t.remove_suffix(1);
-  double value = 0;
-  if (t.empty() || !geometry::ReadWholeNumber(t, value) || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
 // The plane of the circles and poles modes becomes its pole.
 bool ReadsPlanes(data::PlotMode mode) { return mode == data::PlotMode::Circles || mode == data::PlotMode::Poles; }
 
 int CellIndex(Orientation o) {
-  const int azimuth = std::clamp(static_cast<int>(geometry::RoundHalfEven(o.azimuth)), 0, kCellAzimuths - 1);
-  const int dip = std::clamp(static_cast<int>(geometry::RoundHalfEven(o.dip)), 0, kCellDips - 1);
+  const int azimuth = std::clamp(geometry::RoundToInt(o.azimuth), 0, kCellAzimuths - 1);
+  const int dip = std::clamp(geometry::RoundToInt(o.dip), 0, kCellDips - 1);
   return azimuth * kCellDips + dip;
 }
 
@@ -221,23 +210,21 @@ int DensityThreadCount(int processors, std::size_t data_count) {
   return 20;
 }
 
-int SystemProcessorCount() { return std::max(1, static_cast<int>(std::thread::hardware_concurrency())); }
-
 ContourPreparation PrepareDensity(std::string_view text, const ContourSettings& settings) {
   ContourPreparation out;
   if (data::FirstLine(text).empty()) return out;
-  const auto refuse = [&](shell::TextId id) {
+  const auto refuse = [&](text::TextId id) {
     out.status = ContourStatus::Refused;
-    out.message = std::string(shell::Text(id, settings.language));
+    out.message = std::string(text::Text(id, settings.language));
     return out;
   };
-  if (settings.data.mode == data::PlotMode::Synoptic) return refuse(shell::TextId::MixedDataRefusal);
-  const std::optional<double> s = ReadSmoothing(settings.smoothing_text);
+  if (settings.data.mode == data::PlotMode::Synoptic) return refuse(text::TextId::MixedDataRefusal);
+  const std::optional<double> s = geometry::ReadEnteredNumber(settings.smoothing_text);
   if (!s || !(*s >= kMinSmoothing && *s <= kMaxSmoothing)) {
     if (s && *s > kMaxSmoothing) {
-      out.smoothing_text = std::string(shell::Text(shell::TextId::SmoothingCeiling, settings.language));
+      out.smoothing_text = std::string(text::Text(text::TextId::SmoothingCeiling, settings.language));
     }
-    return refuse(shell::TextId::SmoothingRefusal);
+    return refuse(text::TextId::SmoothingRefusal);
   }
   DensityRequest r;
   r.smoothing = *s;
@@ -363,7 +350,7 @@ ContourOutcome ComputeDensity(std::string_view text, const ContourSettings& sett
   if (!prepared.request) return out;
   const int threads = settings.thread_count > 0
                           ? settings.thread_count
-                          : DensityThreadCount(SystemProcessorCount(), prepared.request->line_count);
+                          : DensityThreadCount(data::SystemProcessorCount(), prepared.request->line_count);
   DensityJob job(std::string(text), *prepared.request, threads);
   out.thread_count = job.thread_count();
   out.state = job.Finish();
@@ -477,18 +464,18 @@ void StretchDensity(DensityState& state, double factor) {
 }
 
 int ProgressPercent(int count) {
-  return static_cast<int>(geometry::RoundHalfEven(static_cast<double>(count) / kExactNodeCount * 100));
+  return geometry::RoundToInt(static_cast<double>(count) / kExactNodeCount * 100);
 }
 
 std::string ProgressTitle(int count) {
   return std::to_string(ProgressPercent(count)) +
-         std::string(shell::Text(shell::TextId::ProgressSuffix, shell::Language::English)) +
-         std::string(shell::Text(shell::TextId::ProgressProgramName, shell::Language::English));
+         std::string(text::Text(text::TextId::ProgressSuffix, text::Language::English)) +
+         std::string(text::Text(text::TextId::ProgressProgramName, text::Language::English));
 }
 
 int ProgressMeterWidth(int count) {
   const double f = static_cast<double>(count) / kExactNodeCount;
-  return std::min(200, static_cast<int>(geometry::RoundHalfEven(f * 196)) + 4);
+  return std::min(200, geometry::RoundToInt(f * 196) + 4);
 }
 
 }  // namespace velkar::contour

@@ -26,7 +26,7 @@
 #include "data/data_text.hpp"
 #include "geometry/matrix.hpp"
 #include "geometry/vectors.hpp"
-#include "shell/language.hpp"
+#include "text/language.hpp"
 
 namespace velkar::contour {
 
@@ -50,6 +50,9 @@ inline constexpr int kCellCount = kCellAzimuths * kCellDips;
 inline constexpr double kMinSmoothing = 1;
 inline constexpr double kMaxSmoothing = 666;
 inline constexpr double kAveragingFromSmoothing = 100;
+// The smoothing text that the fixed percentage scale ("1% o") fixes, which
+// is also the smoothing field's text at start-up.
+inline constexpr std::string_view kPercentScaleSmoothing = "64";
 
 // Rows of 501 values: grid[x][y].
 using DensityGrid = std::vector<std::array<double, kGridSize>>;
@@ -99,17 +102,15 @@ double PercentConeAngle(double smoothing);
 // threads, 4-5 four, 6-7 six, 8-11 eight, 12-15 twelve, 16-19 sixteen, 20
 // and more twenty. A processor count below 1 counts as 1.
 int DensityThreadCount(int processors, std::size_t data_count);
-// The processor count of the system (at least 1).
-int SystemProcessorCount();
 
 // What one contour command needs besides the data text.
 struct ContourSettings {
-  std::string smoothing_text = "64";  // the smoothing field
+  std::string smoothing_text{kPercentScaleSmoothing};  // the smoothing field
   bool percent = false;               // "1% o": the fixed percentage scale
   std::size_t data_count = 0;         // DataCount of the last plot: chooses the variant
-  int thread_count = 0;               // workers; 0: DensityThreadCount of the system's processors
+  int thread_count = 0;               // workers; 0: DensityThreadCount of data::SystemProcessorCount()
   data::DataSettings data;            // delimiter and plot mode
-  shell::Language language = shell::Language::English;
+  text::Language language = text::Language::English;
   KernelPath kernel = BestKernelPath();  // which kernel path sums (tests and benchmarks pick)
 };
 

@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "data/line_reader.hpp"
+#include "data/processors.hpp"
 #include "geometry/numbers.hpp"
 #include "geometry/vectors.hpp"
-#include "shell/texts.hpp"
+#include "text/texts.hpp"
 
 namespace velkar::data {
 
@@ -81,7 +82,7 @@ std::string CommasToPoints(std::string_view text) {
 }
 
 ConversionResult DirectionCosinesToData(std::string_view text, std::string_view delimiter,
-                                        char decimal_separator, shell::Language language) {
+                                        char decimal_separator, text::Language language) {
   const std::string points = CommasToPoints(text);
   LineReader reader(points);
   std::string_view line;
@@ -120,8 +121,8 @@ ConversionResult DirectionCosinesToData(std::string_view text, std::string_view 
       const std::string_view token = next_token();
       if (token.empty() || !geometry::ReadWholeNumber(token, value)) {
         result.error_line = reader.LineNumber();
-        result.error = std::string(shell::Text(shell::TextId::InvalidNumericInput, language)) + " (" +
-                       std::string(shell::Text(shell::TextId::LineWord, language)) + " " +
+        result.error = std::string(text::Text(text::TextId::InvalidNumericInput, language)) + " (" +
+                       std::string(text::Text(text::TextId::LineWord, language)) + " " +
                        std::to_string(result.error_line) + ": " + std::string(line) + ")";
         return result;
       }
@@ -185,7 +186,8 @@ TensorSum AccumulateTensor(std::string_view text, const DataSettings& settings) 
   const auto work = [&] {
     for (std::size_t i; (i = next.fetch_add(1)) < chunks.size();) partial[i] = AccumulateTensorOfLines(chunks[i], settings);
   };
-  const std::size_t threads = std::min<std::size_t>({std::max(1u, std::thread::hardware_concurrency()), chunks.size(), 8});
+  const std::size_t threads =
+      std::min<std::size_t>({static_cast<std::size_t>(SystemProcessorCount()), chunks.size(), 8});
   std::vector<std::thread> helpers;
   for (std::size_t t = 1; t < threads; ++t) helpers.emplace_back(work);
   work();

@@ -10,7 +10,7 @@
 
 #include "data/data_line.hpp"
 #include "geometry/matrix.hpp"
-#include "shell/language.hpp"
+#include "text/language.hpp"
 
 namespace velkar::data {
 
@@ -55,7 +55,7 @@ struct ConversionResult {
 // to three decimals. A token that is not a number, or a record cut short by
 // the end of the text, fails the whole conversion and names the line.
 ConversionResult DirectionCosinesToData(std::string_view text, std::string_view delimiter,
-                                        char decimal_separator, shell::Language language);
+                                        char decimal_separator, text::Language language);
 
 struct TensorSum {
   geometry::Matrix3 tensor;

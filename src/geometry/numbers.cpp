@@ -170,6 +170,25 @@ bool ReadWholeNumber(std::string_view token, double& value) {
   return true;
 }
 
+std::optional<double> ReadEnteredNumber(std::string_view text) {
+  const std::string normalised = NormaliseDecimalComma(text);
+  std::string_view t = normalised;
+  while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
+  while (!t.empty() && IsBlank(t.back())) t.remove_suffix(1);
+  double value = 0;
+  if (!ReadWholeNumber(t, value)) return std::nullopt;
+  return value;
+}
+
+std::optional<int> ReadIntegerInRange(std::string_view token, int low, int high) {
+  int value = 0;
+  const auto res = std::from_chars(token.data(), token.data() + token.size(), value);
+  if (res.ec != std::errc() || res.ptr != token.data() + token.size() || value < low || value > high) {
+    return std::nullopt;
+  }
+  return value;
+}
+
 std::int64_t ReadInteger(std::string_view field) {
   std::size_t i = 0;
   while (i < field.size() && IsBlank(field[i])) ++i;

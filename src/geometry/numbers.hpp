@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,9 @@ namespace velkar::geometry {
 // the processor's rounding in its default mode, which the program never
 // changes.
 inline double RoundHalfEven(double x) { return std::nearbyint(x); }
+// RoundHalfEven as a whole number of pixels, degrees or steps; x must lie
+// well inside the range of int.
+inline int RoundToInt(double x) { return static_cast<int>(RoundHalfEven(x)); }
 // x rounded at the d-th decimal, halves to even: the quotient x / 10^-d is
 // rounded and multiplied back by 10^-d. d may be negative (tens, hundreds).
 double RoundToDecimals(double x, int decimals);
@@ -43,5 +47,14 @@ std::int64_t ReadInteger(std::string_view field);
 // True when the whole token (no blanks) is one number of the grammar above;
 // stores it in value.
 bool ReadWholeNumber(std::string_view token, double& value);
+
+// The number typed into an entry field (the smoothing, the stretch factor):
+// the first comma read as a point, blanks around it ignored, the rest one
+// number of the grammar above; empty when it is anything else or blank.
+std::optional<double> ReadEnteredNumber(std::string_view text);
+// The whole token as a whole number in low..high: an optional minus sign
+// and decimal digits, nothing else (no blanks, no plus sign); empty when it
+// is not one or lies outside the range.
+std::optional<int> ReadIntegerInRange(std::string_view token, int low, int high);
 
 }  // namespace velkar::geometry

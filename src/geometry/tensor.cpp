@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "geometry/numbers.hpp"
-#include "shell/texts.hpp"
+#include "text/texts.hpp"
 
 namespace velkar::geometry {
 
@@ -56,10 +56,10 @@ ShapeParameters ComputeShapeParameters(const EigenResult& r) {
   return p;
 }
 
-std::string OrientationMatrixText(const EigenResult& r, shell::Language language, char decimal_separator,
+std::string OrientationMatrixText(const EigenResult& r, text::Language language, char decimal_separator,
                                   MatrixTextItems items) {
-  using shell::TextId;
-  const auto text = [language](TextId id) { return std::string(shell::Text(id, language)); };
+  using text::TextId;
+  const auto text = [language](TextId id) { return std::string(text::Text(id, language)); };
   const auto value = [&](const std::optional<double>& v, int decimals) {
     return v ? FormatRounded(*v, decimals, decimal_separator) : text(TextId::UndefinedValue);
   };

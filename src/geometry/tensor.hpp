@@ -6,7 +6,7 @@
 #include <string>
 
 #include "geometry/matrix.hpp"
-#include "shell/language.hpp"
+#include "text/language.hpp"
 
 namespace velkar::geometry {
 
@@ -42,7 +42,7 @@ enum class MatrixTextItems { All, WithoutZetaGamma };
 
 // The orientation-matrix text, one line per element, joined by '\n' and
 // without a final line break.
-std::string OrientationMatrixText(const EigenResult& r, shell::Language language, char decimal_separator,
+std::string OrientationMatrixText(const EigenResult& r, text::Language language, char decimal_separator,
                                   MatrixTextItems items = MatrixTextItems::All);
 
 }  // namespace velkar::geometry

@@ -6,14 +6,13 @@
 #include <string>
 
 #include "data/colour.hpp"
-#include "data/data_text.hpp"
-#include "shell/language.hpp"
 #include "stereonet/plot_command.hpp"
+#include "text/language.hpp"
 
 namespace velkar::shell {
 
 struct WindowSettings {
-  Language UiLanguage = Language::Czech;  // 1 Czech, 0 English
+  text::Language UiLanguage = text::Language::Czech;  // 1 Czech, 0 English
   int ProcessorCount = 1;
   char decimal_separator = '.';           // of the user's numeric locale
   bool shadow = false;
@@ -30,23 +29,13 @@ struct WindowSettings {
 };
 
 // The values at start-up for a language, the number of processors the
-// system reports (at least 1) and the locale's decimal separator.
-WindowSettings InitialWindowSettings(Language language, int processors, char decimal_separator);
+// system reports (data::SystemProcessorCount(); below 1 counts as 1) and the
+// locale's decimal separator.
+WindowSettings InitialWindowSettings(text::Language language, int processors, char decimal_separator);
 
 // The language-dependent values for a language (the English switch sets
 // them for English).
-void ApplyLanguage(WindowSettings& settings, Language language);
-
-// What the plot reads from the controls of the main window.
-struct PlotControls {
-  int symbol_size_position = 3;  // VelPunt, 2..8
-  data::DataSettings data;       // DeliRich and Kolca
-  stereonet::TriState legend = stereonet::TriState::Ticked;
-  stereonet::TriState orientation = stereonet::TriState::Clear;
-};
-
-// The settings of one plot run from the window-wide values and the controls.
-stereonet::PlotSettings MakePlotSettings(const WindowSettings& settings, const PlotControls& controls);
+void ApplyLanguage(WindowSettings& settings, text::Language language);
 
 // The great-circle opacity set by a middle-button drag at x pixels into the
 // 40-pixel colour swatch: R(x * 6.375), held to 0..255.

@@ -7,48 +7,44 @@
 #include "data/data_edit.hpp"
 #include "geometry/angles.hpp"
 #include "geometry/numbers.hpp"
+#include "raster/pixels.hpp"
+#include "raster/text.hpp"
+#include "stereonet/canvas.hpp"
 #include "stereonet/projection.hpp"
 
 namespace velkar::stereonet {
 
 using geometry::Orientation;
 using geometry::RoundHalfEven;
+using geometry::RoundToInt;
+using raster::Argb;
+using raster::RasterImage;
+using raster::SurfacePoint;
 
 namespace {
 
-constexpr double k = kMainScale;
-
-int R(double x) { return static_cast<int>(RoundHalfEven(x)); }
-
 std::string Whole(double x) { return geometry::FormatGeneral(RoundHalfEven(x)); }
 
-void SetSource(cairo_t* cr, data::Rgb c) { cairo_set_source_rgb(cr, c.red / 255.0, c.green / 255.0, c.blue / 255.0); }
-
-// The shapes of the symbol-code picture, as the diagram draws them: a
-// triangle of 1.3 r, a square of r and a diamond of 1.5 r around (x, y).
+// The shapes of the symbol-code picture as the diagram draws them: circle,
+// triangle, square and diamond of size r around (x, y).
 void PathSymbol(cairo_t* cr, int code, double x, double y, double r) {
-  switch ((code - 1) % 4) {
-    case 0: cairo_new_sub_path(cr); cairo_arc(cr, x, y, r, 0, 2 * geometry::kPi); break;
-    case 1:
-      cairo_move_to(cr, x, y - 1.3 * r);
-      cairo_line_to(cr, x + 1.3 * r, y + 1.3 * r);
-      cairo_line_to(cr, x - 1.3 * r, y + 1.3 * r);
-      cairo_close_path(cr);
-      break;
-    case 2: cairo_rectangle(cr, x - r, y - r, 2 * r, 2 * r); break;
-    default:
-      cairo_move_to(cr, x, y - 1.5 * r);
-      cairo_line_to(cr, x + 1.5 * r, y);
-      cairo_line_to(cr, x, y + 1.5 * r);
-      cairo_line_to(cr, x - 1.5 * r, y);
-      cairo_close_path(cr);
-      break;
+  constexpr PolygonShape kPolygons[] = {PolygonShape::kTriangle, PolygonShape::kSquare, PolygonShape::kDiamond};
+  const int shape = (code - 1) % 4;
+  if (shape == 0) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, x, y, r, 0, 2 * geometry::kPi);
+    return;
   }
+  SurfacePoint v[4];
+  const int n = PolygonSymbolVertices(kPolygons[shape - 1], {x, y}, r, v);
+  cairo_move_to(cr, v[0].x, v[0].y);
+  for (int i = 1; i < n; ++i) cairo_line_to(cr, v[i].x, v[i].y);
+  cairo_close_path(cr);
 }
 
 }  // namespace
 
-Orientation CursorOrientationAt(double x, double y) { return UnprojectPoint(x, y, k); }
+Orientation CursorOrientationAt(double x, double y) { return UnprojectPoint(x, y, kMainScale); }
 
 bool IsInsideNet(Orientation cursor) { return cursor.dip > 0; }
 
@@ -83,13 +79,13 @@ AngleDisplay UpdateAngleTool(AngleTool& tool, Orientation cursor, int x, int y, 
     tool.p0 = cursor;
     tool.started = true;
   }
-  const SurfacePoint start = ProjectOrientation(tool.p0, k);
+  const SurfacePoint start = ProjectOrientation(tool.p0, kMainScale);
   display.action = AngleDisplay::Action::Show;
   display.label_x = x + 15;
   display.label_y = y + 15;
   display.label = AngleLabel(AngleBetween(tool.p0, cursor), decimal_separator);
-  display.disc_x = R(start.x - 4);
-  display.disc_y = R(start.y - 4);
+  display.disc_x = RoundToInt(start.x - 4);
+  display.disc_y = RoundToInt(start.y - 4);
   return display;
 }
 
@@ -102,11 +98,11 @@ std::string DatumLine(Orientation cursor, data::PlotMode mode, std::string_view 
 }
 
 int EraserRadiusAfterWheel(int radius, int wheel_delta) {
-  return std::max(1, R(radius + wheel_delta / 100.0));
+  return std::max(1, RoundToInt(radius + wheel_delta / 100.0));
 }
 
 EraseResult EraseAt(std::string_view text, const data::DataSettings& settings, Orientation cursor, int radius) {
-  const SurfacePoint c = ProjectOrientation(cursor, k);
+  const SurfacePoint c = ProjectOrientation(cursor, kMainScale);
   const bool poles = settings.mode == data::PlotMode::Poles;
   EraseResult result;
   result.text.reserve(text.size());
@@ -124,7 +120,7 @@ EraseResult EraseAt(std::string_view text, const data::DataSettings& settings, O
     Orientation o{data::ReadNumberField(f.azimuth), data::ReadNumberField(f.dip)};
     if (o.dip < 0) o = geometry::NormaliseOrientation(o);
     if (poles) o = geometry::PlaneToPole(o);
-    const SurfacePoint p = ProjectOrientation(o, k);
+    const SurfacePoint p = ProjectOrientation(o, kMainScale);
     const bool inside = c.x - radius < p.x && p.x < c.x + radius && c.y - radius < p.y && p.y < c.y + radius;
     if (inside)
       result.removed_lines.push_back(index);
@@ -137,7 +133,7 @@ EraseResult EraseAt(std::string_view text, const data::DataSettings& settings, O
 }
 
 void ClearOverlay(RasterImage& overlay) {
-  overlay.Resize(kDiagramWidth, kDiagramHeight);
+  overlay.Resize(raster::kDiagramWidth, raster::kDiagramHeight);
   cairo_t* cr = overlay.cairo();
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
@@ -199,7 +195,7 @@ void DrawSymbolCodePicture(RasterImage& picture) {
       cairo_stroke(cr);
     }
     cairo_restore(cr);
-    DrawTextAt(picture, std::to_string(code), 12, R(y) - 8, 9, Argb{});
+    raster::DrawTextAt(picture, std::to_string(code), 12, RoundToInt(y) - 8, 9, Argb{});
   }
   picture.Flush();
 }
@@ -215,14 +211,14 @@ void DrawColourCodePicture(RasterImage& picture) {
     const int column = (code - 1) % 10, row = (code - 1) / 10;
     const double x = 2 + column * kColourCodeCellWidth, y = 2 + row * kColourCodeCellHeight;
     const data::Rgb colour = data::ColourOfCode(code).value_or(data::Rgb{});
-    SetSource(cr, colour);
+    raster::SetSourceColour(cr, colour);
     // Whole pixels: x - 0.5 is the left edge of pixel column x.
     cairo_rectangle(cr, x - 0.5, y - 0.5, kColourCodeCellWidth - 1, kColourCodeCellHeight - 1);
     cairo_fill(cr);
     // Numbers in white on the dark swatches, black on the light ones.
     const double luminance = 0.299 * colour.red + 0.587 * colour.green + 0.114 * colour.blue;
     const Argb ink = luminance < 110 ? Argb{255, 255, 255, 255} : Argb{};
-    DrawTextAt(picture, std::to_string(code), R(x + 3), R(y + 2), 8, ink);
+    raster::DrawTextAt(picture, std::to_string(code), RoundToInt(x + 3), RoundToInt(y + 2), 8, ink);
   }
   // A thin grey frame around the swatches.
   cairo_set_source_rgb(cr, 0.6, 0.6, 0.6);

@@ -13,7 +13,7 @@
 #include "data/data_line.hpp"
 #include "data/data_text.hpp"
 #include "geometry/vectors.hpp"
-#include "stereonet/canvas.hpp"
+#include "raster/image.hpp"
 
 namespace velkar::stereonet {
 
@@ -88,15 +88,15 @@ EraseResult EraseAt(std::string_view text, const data::DataSettings& settings, g
 // The eraser overlay: transparent, with the square of half-size `radius`
 // around pixel (x, y) as its outline grown by one pixel to each side, sharp
 // corners, opaque red, anti-aliased. The overlay is sized to the diagram.
-void DrawEraserOverlay(RasterImage& overlay, int x, int y, int radius);
+void DrawEraserOverlay(raster::RasterImage& overlay, int x, int y, int radius);
 // The overlay made fully transparent.
-void ClearOverlay(RasterImage& overlay);
+void ClearOverlay(raster::RasterImage& overlay);
 
 // The symbol-code picture (80 x 140, see data::SymbolCodeAtY): codes 1 to 8
 // (filled circle, triangle, square, diamond, then the open ones), each drawn
 // in the middle of its row band with its number, and a close mark at the
 // top right.
-void DrawSymbolCodePicture(RasterImage& picture);
+void DrawSymbolCodePicture(raster::RasterImage& picture);
 
 // The colour-code picture: codes 1 to 80 as eight rows (ramps) of ten
 // swatches, each with its number.
@@ -104,6 +104,6 @@ inline constexpr int kColourCodeCellWidth = 24;
 inline constexpr int kColourCodeCellHeight = 18;
 inline constexpr int kColourCodePictureWidth = 10 * kColourCodeCellWidth + 4;
 inline constexpr int kColourCodePictureHeight = 8 * kColourCodeCellHeight + 4;
-void DrawColourCodePicture(RasterImage& picture);
+void DrawColourCodePicture(raster::RasterImage& picture);
 
 }  // namespace velkar::stereonet

@@ -1,13 +1,16 @@
 #include "stereonet/plot_command.hpp"
 
 #include <algorithm>
+#include <array>
 
 #include "data/line_reader.hpp"
 #include "export/emf_primitives.hpp"
 #include "geometry/numbers.hpp"
 #include "geometry/tensor.hpp"
-#include "shell/texts.hpp"
+#include "raster/text.hpp"
+#include "stereonet/canvas.hpp"
 #include "stereonet/projection.hpp"
+#include "text/texts.hpp"
 
 namespace velkar::stereonet {
 
@@ -17,22 +20,20 @@ using data::Rgb;
 using export_::SymbolShape;
 using geometry::Orientation;
 using geometry::RoundHalfEven;
+using geometry::RoundToInt;
+using raster::Argb;
+using raster::RasterImage;
 
 namespace {
 
-constexpr double k = kMainScale;
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kOverlayGreyColours[3] = {{255, 0, 0}, {0, 128, 0}, {0, 0, 255}};
-constexpr int kOverlayRadius = 5;
-constexpr double kOverlayWidth = 2;
 // The legend of the vector picture: Arial at 300 points on the screen as
 // reference device (300 x 96 / 72 drawing units), at (9500, 11000).
 constexpr export_::Point kVectorLegendPosition{9500, 11000};
 constexpr int kVectorFontHeight = -400;  // negative: the em height, as a font size gives it
 constexpr int kRasterLegendX = 360, kRasterLegendY = 470;
 constexpr double kRasterLegendPoints = 12;
-
-int R(double x) { return static_cast<int>(RoundHalfEven(x)); }
 
 // Everything that stays the same for all lines of one run.
 struct Pen {
@@ -44,14 +45,14 @@ struct Pen {
 void DrawRasterSymbol(RasterImage& image, Mark mark, Orientation o, Rgb colour, int r) {
   switch (mark) {
     case Mark::FilledCircle:
-    case Mark::SmallFilledCircle: DrawCircleSymbol(image, o, colour, k, r, true); break;
-    case Mark::FilledTriangle: DrawTriangleSymbol(image, o, colour, k, r, true); break;
-    case Mark::FilledSquare: DrawSquareSymbol(image, o, colour, k, r, true); break;
-    case Mark::FilledDiamond: DrawDiamondSymbol(image, o, colour, k, r, true); break;
-    case Mark::OpenCircle: DrawCircleSymbol(image, o, colour, k, r, false); break;
-    case Mark::OpenTriangle: DrawTriangleSymbol(image, o, colour, k, r, false); break;
-    case Mark::OpenSquare: DrawSquareSymbol(image, o, colour, k, r, false); break;
-    case Mark::OpenDiamond: DrawDiamondSymbol(image, o, colour, k, r, false); break;
+    case Mark::SmallFilledCircle: DrawCircleSymbol(image, o, colour, kMainScale, r, true); break;
+    case Mark::FilledTriangle: DrawTriangleSymbol(image, o, colour, kMainScale, r, true); break;
+    case Mark::FilledSquare: DrawSquareSymbol(image, o, colour, kMainScale, r, true); break;
+    case Mark::FilledDiamond: DrawDiamondSymbol(image, o, colour, kMainScale, r, true); break;
+    case Mark::OpenCircle: DrawCircleSymbol(image, o, colour, kMainScale, r, false); break;
+    case Mark::OpenTriangle: DrawTriangleSymbol(image, o, colour, kMainScale, r, false); break;
+    case Mark::OpenSquare: DrawSquareSymbol(image, o, colour, kMainScale, r, false); break;
+    case Mark::OpenDiamond: DrawDiamondSymbol(image, o, colour, kMainScale, r, false); break;
     default: break;
   }
 }
@@ -60,15 +61,17 @@ void DrawRasterSymbol(RasterImage& image, Mark mark, Orientation o, Rgb colour, 
 // of mode 2 (and of mode 3).
 int LineSymbolRadius(Mark mark, double s) {
   switch (mark) {
-    case Mark::OpenCircle: return R((s - 0.3) * 2);
+    case Mark::OpenCircle: return RoundToInt((s - 0.3) * 2);
     case Mark::OpenTriangle:
     case Mark::OpenSquare:
-    case Mark::SmallFilledCircle: return R((s - 0.7) * 2);
-    case Mark::OpenDiamond: return R((s - 0.75) * 2);
-    default: return R((s - 0.5) * 2);
+    case Mark::SmallFilledCircle: return RoundToInt((s - 0.7) * 2);
+    case Mark::OpenDiamond: return RoundToInt((s - 0.75) * 2);
+    default: return RoundToInt((s - 0.5) * 2);
   }
 }
-int PoleSymbolRadius(Mark mark, double s) { return mark == Mark::OpenCircle ? R(2 * s) : R((s - 0.1) * 2); }
+int PoleSymbolRadius(Mark mark, double s) {
+  return mark == Mark::OpenCircle ? RoundToInt(2 * s) : RoundToInt((s - 0.1) * 2);
+}
 
 // The vector symbol of a point mark: shape, fill and the factor of its half
 // size 40 s f.
@@ -106,7 +109,7 @@ void DrawDataLine(const data::DataLine& d, PlotMode mode, const Pen& pen, Raster
       const Rgb colour = d.colour.value_or(pen.element_colour);
       if (d.mark == Mark::GreatCircle || d.mark == Mark::DoubleGreatCircle) {
         const double width = d.mark == Mark::DoubleGreatCircle ? 2 * pen.s : pen.s;
-        DrawGreatCircle(image, o, WithAlpha(colour, pen.opacity), k, width);
+        DrawGreatCircle(image, o, WithAlpha(colour, pen.opacity), kMainScale, width);
         export_::EmfGreatCircle(picture, o, colour);
       } else {
         DrawRasterSymbol(image, d.mark, o, colour, LineSymbolRadius(d.mark, pen.s));
@@ -115,7 +118,7 @@ void DrawDataLine(const data::DataLine& d, PlotMode mode, const Pen& pen, Raster
       break;
     }
     case PlotMode::Circles:
-      DrawGreatCircle(image, o, WithAlpha(pen.element_colour, pen.opacity), k, pen.s);
+      DrawGreatCircle(image, o, WithAlpha(pen.element_colour, pen.opacity), kMainScale, pen.s);
       export_::EmfGreatCircle(picture, o, pen.element_colour);
       break;
     case PlotMode::Poles: {
@@ -128,33 +131,35 @@ void DrawDataLine(const data::DataLine& d, PlotMode mode, const Pen& pen, Raster
       // The vector picture shows lines and planes in black whatever the
       // element colour; poles keep it.
       if (d.element == data::Element::Plane) {
-        DrawGreatCircle(image, o, Argb::Opaque(pen.element_colour), k, pen.s);
+        DrawGreatCircle(image, o, Argb::Opaque(pen.element_colour), kMainScale, pen.s);
         export_::EmfGreatCircle(picture, o, kBlack);
       } else if (d.element == data::Element::Pole) {
         const Orientation pole = geometry::PlaneToPole(o);
-        DrawCircleSymbol(image, pole, pen.element_colour, k, PoleSymbolRadius(Mark::OpenCircle, pen.s), false);
+        DrawCircleSymbol(image, pole, pen.element_colour, kMainScale, PoleSymbolRadius(Mark::OpenCircle, pen.s),
+                         false);
         AddVectorSymbol(picture, Mark::OpenCircle, pole, pen.element_colour, pen.s);
       } else {
-        DrawCircleSymbol(image, o, pen.element_colour, k, LineSymbolRadius(Mark::FilledCircle, pen.s), true);
+        DrawCircleSymbol(image, o, pen.element_colour, kMainScale, LineSymbolRadius(Mark::FilledCircle, pen.s),
+                         true);
         export_::EmfPoint(picture, o, kBlack, export_::kSymbolSizeBase);
       }
       break;
   }
 }
 
-void DrawEigenOverlay(const geometry::EigenResult& eigen, const PlotSettings& settings, RasterImage& image,
-                      export_::VectorPicture& picture) {
+// The eigenvector overlay in both pictures: grey in red, green and blue
+// with filled symbols, ticked in the orientation colour with open ones.
+void AddEigenOverlay(const geometry::EigenResult& eigen, const PlotSettings& settings, RasterImage& image,
+                     export_::VectorPicture& picture) {
   const bool grey = settings.orientation == TriState::Grayed;
-  const auto colour = [&](int i) { return grey ? kOverlayGreyColours[i] : settings.orientation_colour; };
+  std::array<Rgb, 3> colours;
+  for (int i = 0; i < 3; ++i) colours[i] = grey ? kOverlayGreyColours[i] : settings.orientation_colour;
   for (int i = 0; i < 3; ++i) {
-    const Orientation plane = geometry::PlaneToPole(eigen.orientations[i]);
-    export_::EmfGreatCircle(picture, plane, colour(i));
-    DrawGreatCircle(image, plane, Argb::Opaque(colour(i)), k, kOverlayWidth);
+    export_::EmfGreatCircle(picture, geometry::PlaneToPole(eigen.orientations[i]), colours[i]);
   }
-  for (int i = 0; i < 3; ++i) {
-    export_::EmfRing(picture, eigen.orientations[i], colour(i));
-    DrawCircleSymbol(image, eigen.orientations[i], colour(i), k, kOverlayRadius, grey);
-  }
+  for (int i = 0; i < 3; ++i) export_::EmfRing(picture, eigen.orientations[i], colours[i]);
+  DrawEigenOverlay(image, eigen, {Argb::Opaque(colours[0]), Argb::Opaque(colours[1]), Argb::Opaque(colours[2])},
+                   kMainScale, grey);
 }
 
 }  // namespace
@@ -166,7 +171,7 @@ PlotResult PlotData(std::string_view text, const PlotSettings& settings, RasterI
                 static_cast<std::uint8_t>(std::clamp(settings.great_circle_opacity, 0, 255))};
   const std::size_t line_count = data::CountLines(text);
   const std::string legend =
-      std::string(shell::Text(shell::TextId::CountPrefix, settings.language)) + std::to_string(line_count);
+      std::string(text::Text(text::TextId::CountPrefix, settings.language)) + std::to_string(line_count);
 
   PlotResult result;
   export_::VectorPicture& picture = result.picture;
@@ -179,8 +184,8 @@ PlotResult PlotData(std::string_view text, const PlotSettings& settings, RasterI
   picture.SetFont(font);
   if (settings.legend == TriState::Ticked) picture.AddText(kVectorLegendPosition, legend);
 
-  diagram.Resize(kDiagramWidth, kDiagramHeight);
-  DrawNetBase(diagram, settings.shadow, k);
+  diagram.Resize(raster::kDiagramWidth, raster::kDiagramHeight);
+  DrawNetBase(diagram, settings.shadow, kMainScale);
 
   data::LineReader reader(text);
   for (std::string_view line; reader.Next(line);) {
@@ -192,15 +197,15 @@ PlotResult PlotData(std::string_view text, const PlotSettings& settings, RasterI
 
   if (settings.orientation != TriState::Clear && result.data_count > 0) {
     const geometry::EigenResult eigen = geometry::EigenAnalysis(result.tensor);
-    DrawEigenOverlay(eigen, settings, diagram, picture);
+    AddEigenOverlay(eigen, settings, diagram, picture);
     result.matrix_text = geometry::OrientationMatrixText(eigen, settings.language, settings.decimal_separator);
   }
 
   result.status_text =
-      std::to_string(result.data_count) + std::string(shell::Text(shell::TextId::DataCountSuffix, settings.language));
-  DrawNetFrame(diagram, k, settings.north_letter);
+      std::to_string(result.data_count) + std::string(text::Text(text::TextId::DataCountSuffix, settings.language));
+  DrawNetFrame(diagram, kMainScale, settings.north_letter);
   if (settings.legend != TriState::Clear)
-    DrawTextAt(diagram, legend, kRasterLegendX, kRasterLegendY, kRasterLegendPoints, Argb::Opaque(kBlack));
+    raster::DrawTextAt(diagram, legend, kRasterLegendX, kRasterLegendY, kRasterLegendPoints, Argb::Opaque(kBlack));
   diagram.Flush();
   result.diagram_kind = DiagramKind::PlottedData;
   return result;

@@ -12,8 +12,8 @@
 #include "data/data_text.hpp"
 #include "export/vector_picture.hpp"
 #include "geometry/matrix.hpp"
-#include "shell/language.hpp"
-#include "stereonet/canvas.hpp"
+#include "raster/image.hpp"
+#include "text/language.hpp"
 
 namespace velkar::stereonet {
 
@@ -32,7 +32,7 @@ struct PlotSettings {
   TriState legend = TriState::Ticked;        // "n = " texts: raster when ticked or grey, vector when ticked
   TriState orientation = TriState::Clear;    // eigen overlay: grey in red/green/blue, ticked in one colour
   data::Rgb orientation_colour{255, 0, 0};
-  shell::Language language = shell::Language::English;
+  text::Language language = text::Language::English;
   char decimal_separator = '.';
   std::string north_letter = "N";
 };
@@ -53,6 +53,6 @@ double SymbolSize(int slider_position);
 // Draws the whole text onto the diagram (sized to 500 x 513 first) and
 // returns the vector picture and the texts. Streams: one line is read, drawn
 // and added to the tensor at a time.
-PlotResult PlotData(std::string_view text, const PlotSettings& settings, RasterImage& diagram);
+PlotResult PlotData(std::string_view text, const PlotSettings& settings, raster::RasterImage& diagram);
 
 }  // namespace velkar::stereonet

@@ -9,7 +9,7 @@ namespace velkar::stereonet {
 
 using namespace velkar::geometry;
 
-SurfacePoint ProjectOrientation(Orientation o, double k) {
+raster::SurfacePoint ProjectOrientation(Orientation o, double k) {
   const double rho = std::sqrt(2.0) * SinDeg((90 - o.dip) / 2);
   return {(kDiagram.centre_x + kDiagram.radius_x * rho * SinDeg(o.azimuth)) * k,
           (kDiagram.centre_y - kDiagram.radius_y * rho * CosDeg(o.azimuth)) * k};

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "geometry/vectors.hpp"
+#include "raster/surface_point.hpp"
 
 namespace velkar::stereonet {
 
@@ -18,14 +19,9 @@ struct DiagramGeometry {
 inline constexpr DiagramGeometry kDiagram{};
 inline constexpr double kMainScale = 1.5;
 
-struct SurfacePoint {
-  double x = 0;
-  double y = 0;
-};
-
 // Surface position of a lower-hemisphere direction. Not normalised: a dip
 // over 90 lands on the opposite side, where the normalised line falls.
-SurfacePoint ProjectOrientation(geometry::Orientation o, double k);
+raster::SurfacePoint ProjectOrientation(geometry::Orientation o, double k);
 
 // The direction whose projection is at (x, y). The inverse uses the centre
 // and radius rounded to whole pixels (for k = 1.5: centre (248, 262), radius

@@ -97,17 +97,17 @@ TEST(ContourColour, DegenerateScales) {
 }
 
 TEST(ContourColour, PreviewStrips) {
-  stereonet::RasterImage image(5, 5);
+  raster::RasterImage image(5, 5);
   DrawSchemePreview(image, ColourScheme::BlueGreenRed);
   ASSERT_EQ(image.width(), 40);
   ASSERT_EQ(image.height(), 12);
   for (const int j : {0, 11}) {
-    EXPECT_EQ(image.Pixel(0, j), stereonet::Argb::Opaque({255, 1, 0}));     // value 40: the top
-    EXPECT_EQ(image.Pixel(39, j), stereonet::Argb::Opaque({0, 13, 242}));  // value 1: t = R(12.75)
+    EXPECT_EQ(image.Pixel(0, j), raster::Argb::Opaque({255, 1, 0}));     // value 40: the top
+    EXPECT_EQ(image.Pixel(39, j), raster::Argb::Opaque({0, 13, 242}));  // value 1: t = R(12.75)
   }
   DrawSchemePreview(image, ColourScheme::Rainbow);
-  EXPECT_EQ(image.Pixel(0, 5), stereonet::Argb::Opaque({255, 254, 255}));
-  EXPECT_EQ(image.Pixel(20, 5), stereonet::Argb::Opaque({255, 255, 0}));  // value 20: t = 383
+  EXPECT_EQ(image.Pixel(0, 5), raster::Argb::Opaque({255, 254, 255}));
+  EXPECT_EQ(image.Pixel(20, 5), raster::Argb::Opaque({255, 255, 0}));  // value 20: t = 383
 }
 
 }  // namespace

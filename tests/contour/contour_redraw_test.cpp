@@ -9,8 +9,8 @@ namespace velkar::contour {
 namespace {
 
 using data::Rgb;
-using stereonet::Argb;
-using stereonet::RasterImage;
+using raster::Argb;
+using raster::RasterImage;
 using stereonet::TriState;
 
 constexpr Argb kWhite{255, 255, 255, 255};
@@ -166,7 +166,7 @@ TEST(ContourRedraw, OptionsChangeWhatIsDrawn) {
   EXPECT_EQ(o.matrix_text->rfind("Eigenvectors\tEigenvalues\n", 0), 0u);
   EXPECT_NE(o.matrix_text->find("Lode ratio: \t"), std::string::npos);
   EXPECT_EQ(o.matrix_text->find("Strength"), std::string::npos);
-  settings.language = shell::Language::Czech;
+  settings.language = text::Language::Czech;
   const RedrawResult cz = DrawContouredDiagram(overlay, state, settings, levels);
   EXPECT_EQ(cz.matrix_text->rfind("Vektory\t\tČísla\n", 0), 0u);
   EXPECT_EQ(*cz.level_legend, "kontury" + cz.level_legend->substr(7));
@@ -247,9 +247,9 @@ TEST(ContourLevels, ClassIntervalTable) {
     ASSERT_EQ(row.has_value(), c.d != 0) << c.m;
     if (!row) continue;
     EXPECT_EQ(row->interval, c.d) << c.m;
-    EXPECT_EQ(shell::Text(row->legend, shell::Language::English), c.text) << c.m;
+    EXPECT_EQ(text::Text(row->legend, text::Language::English), c.text) << c.m;
   }
-  using shell::Language;
+  using text::Language;
   EXPECT_EQ(LevelLegendText(12.4, true, false, Language::English), "contours: 1, 2, ... 12 s");
   EXPECT_EQ(LevelLegendText(4.6, true, false, Language::English), "contours: 1, 1.5, ... 4 s");
   EXPECT_EQ(LevelLegendText(23.2, false, false, Language::Czech), "kontury: 1, 3, ... 23 s");

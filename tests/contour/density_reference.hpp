@@ -31,7 +31,7 @@ struct Weighted {
 };
 
 inline geometry::Vector3 Direction(int x, int y) {
-  return geometry::OrientationToVector(stereonet::UnprojectPoint(x, y, 1.5));
+  return geometry::OrientationToVector(stereonet::UnprojectPoint(x, y, stereonet::kMainScale));
 }
 
 inline double Distance(int x, int y) { return std::sqrt((247.5 - x) * (247.5 - x) + (262.5 - y) * (262.5 - y)); }
@@ -114,7 +114,7 @@ inline Result Finish(Grid g, double s, bool percent, const std::vector<geometry:
     for (int x = 1; x <= 500; ++x) {
       for (int y = 1; y <= 500; ++y) {
         if (!(Distance(x, y) < 225)) continue;
-        const double sine = geometry::SinDeg(stereonet::UnprojectPoint(x, y, 1.5).dip);
+        const double sine = geometry::SinDeg(stereonet::UnprojectPoint(x, y, stereonet::kMainScale).dip);
         sum += n * std::exp(s * (sine * sine));
       }
     }

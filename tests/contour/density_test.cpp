@@ -275,7 +275,7 @@ TEST(DensityGrid, IdenticalDataGiveAMaximumOfSAlone) {
     for (int x = 1; x <= 500; ++x)
       for (int y = 1; y <= 500; ++y)
         if (reference::Distance(x, y) < 225) {
-          const double sine = geometry::SinDeg(stereonet::UnprojectPoint(x, y, 1.5).dip);
+          const double sine = geometry::SinDeg(stereonet::UnprojectPoint(x, y, stereonet::kMainScale).dip);
           mean += std::exp(s * (sine * sine)) / kInsideNodeCount;
         }
     const double expected = std::exp(s) / mean;
@@ -395,7 +395,7 @@ TEST(DensityCommand, RefusalsAndNothingToDo) {
   }
   ContourSettings czech = Settings(64, false, 1, 1);
   czech.smoothing_text = "700";
-  czech.language = shell::Language::Czech;
+  czech.language = text::Language::Czech;
   EXPECT_EQ(ComputeDensity("1/2\n", czech).message, "Zhlazení musí být v rozsahu 1 - 666 !");
   EXPECT_FALSE(ComputeDensity("1/2\n", czech).state);
 
@@ -405,7 +405,7 @@ TEST(DensityCommand, RefusalsAndNothingToDo) {
   EXPECT_EQ(mixed.status, ContourStatus::Refused);
   EXPECT_EQ(mixed.message, "You can not contour mixed data!");
   EXPECT_FALSE(mixed.smoothing_text);
-  synoptic.language = shell::Language::Czech;
+  synoptic.language = text::Language::Czech;
   EXPECT_EQ(ComputeDensity("1/2/1\n", synoptic).message, "Nelze konturovat smíšená data!");
 
   for (const char* empty : {"", "\n", "\n120/30\n", "\r\n120/30"}) {

@@ -38,7 +38,7 @@ TEST(DataText, Filter) {
 
 TEST(DataText, DirectionCosines) {
   const auto convert = [](std::string_view text, char separator = '.') {
-    return DirectionCosinesToData(text, "/", separator, shell::Language::English);
+    return DirectionCosinesToData(text, "/", separator, text::Language::English);
   };
   struct Case {
     const char* in;
@@ -66,7 +66,7 @@ TEST(DataText, DirectionCosines) {
 
 TEST(DataText, DirectionCosinesBadLineLosesNothing) {
   const ConversionResult bad = DirectionCosinesToData("1 0 0\n0 1 0\n1 x 0\n0 0 1\n", "/", '.',
-                                                      shell::Language::English);
+                                                      text::Language::English);
   EXPECT_FALSE(bad.ok);
   EXPECT_EQ(bad.error_line, 3u);
   EXPECT_TRUE(bad.text.empty());
@@ -74,12 +74,12 @@ TEST(DataText, DirectionCosinesBadLineLosesNothing) {
   EXPECT_NE(bad.error.find("line 3"), std::string::npos);
   EXPECT_NE(bad.error.find("1 x 0"), std::string::npos);
 
-  const ConversionResult cut = DirectionCosinesToData("1 0 0\n0 1\n", "/", '.', shell::Language::Czech);
+  const ConversionResult cut = DirectionCosinesToData("1 0 0\n0 1\n", "/", '.', text::Language::Czech);
   EXPECT_FALSE(cut.ok);
   EXPECT_EQ(cut.error_line, 2u);
   EXPECT_NE(cut.error.find("řádek 2"), std::string::npos);
 
-  EXPECT_FALSE(DirectionCosinesToData("120/45\n", "/", '.', shell::Language::English).ok);
+  EXPECT_FALSE(DirectionCosinesToData("120/45\n", "/", '.', text::Language::English).ok);
 }
 
 TEST(DataText, TensorCountsEveryLine) {

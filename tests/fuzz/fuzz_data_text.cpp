@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     Require(std::isfinite(x));
     (void)geometry::ReadInteger(line);
     const data::DataLine d = data::ParseDataLine(line, delimiter, mode);
-    const stereonet::SurfacePoint p = stereonet::ProjectOrientation(d.orientation, stereonet::kMainScale);
+    const raster::SurfacePoint p = stereonet::ProjectOrientation(d.orientation, stereonet::kMainScale);
     Require(std::isfinite(p.x) && std::isfinite(p.y));
   }
 
@@ -49,11 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const data::TensorSum sum = data::AccumulateTensor(text, settings);
   for (double v : sum.tensor.m) Require(std::isfinite(v));
   const geometry::EigenResult r = geometry::EigenAnalysis(sum.tensor);
-  Require(!HasNonFiniteText(geometry::OrientationMatrixText(r, shell::Language::English, '.')));
+  Require(!HasNonFiniteText(geometry::OrientationMatrixText(r, text::Language::English, '.')));
 
   (void)data::FilterDataText(text);
   (void)data::ReplaceDelimiter(text, delimiter, settings.delimiter);
-  const data::ConversionResult c = data::DirectionCosinesToData(text, "/", '.', shell::Language::Czech);
+  const data::ConversionResult c = data::DirectionCosinesToData(text, "/", '.', text::Language::Czech);
   Require(c.ok || c.error_line > 0);
   Require(!HasNonFiniteText(c.text));
   if (size < 4096) Require(!HasNonFiniteText(data::DataReadReport(text, settings, ',')));

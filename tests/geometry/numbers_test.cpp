@@ -4,6 +4,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <optional>
 
 namespace velkar::geometry {
 namespace {
@@ -100,6 +101,33 @@ TEST(Numbers, ReadIntegerAndWholeNumber) {
   EXPECT_FALSE(ReadWholeNumber("0.5x", v));
   EXPECT_FALSE(ReadWholeNumber("x", v));
   EXPECT_FALSE(ReadWholeNumber("", v));
+}
+
+TEST(Numbers, ReadEnteredNumber) {
+  struct Case {
+    const char* in;
+    std::optional<double> out;
+  };
+  const Case cases[] = {
+      {"64", 64},       {" 20,5\t", 20.5}, {",5", 0.5},         {"+3", 3},           {"1e400", DBL_MAX},
+      {"", {}},         {" \t ", {}},      {"1,2,3", {}},       {"12x", {}},         {"1 2", {}},
+      {"-", {}},        {"nan", {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ReadEnteredNumber(c.in), c.out) << '"' << c.in << '"';
+}
+
+TEST(Numbers, ReadIntegerInRange) {
+  struct Case {
+    const char* in;
+    int low, high;
+    std::optional<int> out;
+  };
+  const Case cases[] = {
+      {"5", 1, 7, 5},     {"07", 1, 7, 7},     {"-2", -5, 5, -2},  {"1", 1, 1, 1},        {"8", 1, 7, {}},
+      {"0", 1, 7, {}},    {"+3", 1, 7, {}},    {" 3", 1, 7, {}},   {"3 ", 1, 7, {}},      {"2.0", 1, 7, {}},
+      {"", 1, 7, {}},     {"x", 1, 7, {}},     {"99999999999", 0, 2147483647, {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ReadIntegerInRange(c.in, c.low, c.high), c.out) << '"' << c.in << '"';
 }
 
 }  // namespace

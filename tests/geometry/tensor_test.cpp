@@ -30,7 +30,7 @@ TEST(Tensor, OneVerticalDatum) {
   EXPECT_EQ(r.values[2], 1e-11);
   EXPECT_NEAR(r.orientations[0].dip, 90, 1e-9);
   EXPECT_NEAR(r.normalised[0], 1, 1e-15);
-  const auto lines = Lines(OrientationMatrixText(r, shell::Language::English, '.'));
+  const auto lines = Lines(OrientationMatrixText(r, text::Language::English, '.'));
   ASSERT_EQ(lines.size(), 10u);
   EXPECT_EQ(lines[0], "Eigenvectors\tEigenvalues");
   EXPECT_EQ(lines[1], std::string(32, '_'));
@@ -58,7 +58,7 @@ TEST(Tensor, TwoHorizontalData) {
 
 TEST(Tensor, FiftyEqualLinesCzech) {
   const EigenResult r = EigenAnalysis(TensorOf(std::vector<Orientation>(50, {120, 30})));
-  const auto lines = Lines(OrientationMatrixText(r, shell::Language::Czech, ','));
+  const auto lines = Lines(OrientationMatrixText(r, text::Language::Czech, ','));
   ASSERT_EQ(lines.size(), 10u);
   EXPECT_EQ(lines[0], "Vektory\t\tČísla");
   EXPECT_EQ(lines[2], "120/30\t\t50");
@@ -78,11 +78,11 @@ TEST(Tensor, EqualEigenvaluesGivePlaceholdersNotNumbers) {
   ASSERT_TRUE(p.zeta);
   EXPECT_EQ(*p.zeta, 0);
   EXPECT_FALSE(p.gamma);
-  for (shell::Language language : {shell::Language::English, shell::Language::Czech}) {
+  for (text::Language language : {text::Language::English, text::Language::Czech}) {
     const std::string text = OrientationMatrixText(r, language, '.');
     const auto lines = Lines(text);
     ASSERT_EQ(lines.size(), 10u);
-    const std::string placeholder = language == shell::Language::Czech ? "nedefinováno" : "undefined";
+    const std::string placeholder = language == text::Language::Czech ? "nedefinováno" : "undefined";
     EXPECT_EQ(lines[6].substr(lines[6].find('\t') + 1), placeholder);
     EXPECT_EQ(lines[7].substr(lines[7].find('\t') + 1), placeholder);
     EXPECT_EQ(lines[8].substr(lines[8].find('\t') + 1), "0");
@@ -98,7 +98,7 @@ TEST(Tensor, SixItemVariantAndZeroTensor) {
   EXPECT_EQ(r.values[1], 1e-10);
   EXPECT_EQ(r.values[2], 1e-11);
   EXPECT_EQ(r.normalised[0], 0);
-  const auto lines = Lines(OrientationMatrixText(r, shell::Language::English, '.', MatrixTextItems::WithoutZetaGamma));
+  const auto lines = Lines(OrientationMatrixText(r, text::Language::English, '.', MatrixTextItems::WithoutZetaGamma));
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[7].rfind("Lode ratio: \t", 0), 0u);
 }

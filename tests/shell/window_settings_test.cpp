@@ -2,29 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
-
-#include "shell/texts.hpp"
 
 namespace velkar::shell {
 namespace {
 
-TEST(TextCatalogue, EveryTextExistsInBothLanguages) {
-  for (int i = 0; i < static_cast<int>(TextId::kCount); ++i) {
-    const auto id = static_cast<TextId>(i);
-    EXPECT_FALSE(Text(id, Language::Czech).empty()) << "text " << i;
-    EXPECT_FALSE(Text(id, Language::English).empty()) << "text " << i;
-  }
-  // Texts that keep their Czech form, and the shared overwrite question.
-  EXPECT_EQ(Text(TextId::HintUndoData, Language::English), "Vrátit zpět poslední změnu vstupních dat");
-  EXPECT_EQ(Text(TextId::MaximaGroup, Language::English), "Nalezená maxima");
-  EXPECT_EQ(Text(TextId::OverwriteQuestion, Language::English), "File exists, do you want to rewrite it?");
-}
-
 TEST(WindowSettings, StartUpValuesAndTheEnglishSwitch) {
-  WindowSettings s = InitialWindowSettings(Language::Czech, 0, ',');
-  EXPECT_EQ(s.UiLanguage, Language::Czech);
+  WindowSettings s = InitialWindowSettings(text::Language::Czech, 0, ',');
+  EXPECT_EQ(s.UiLanguage, text::Language::Czech);
   EXPECT_EQ(s.ProcessorCount, 1);
   EXPECT_EQ(s.EraserRadius, 8);
   EXPECT_EQ(s.great_circle_opacity, 255);
@@ -33,34 +18,10 @@ TEST(WindowSettings, StartUpValuesAndTheEnglishSwitch) {
   EXPECT_EQ(s.contour_word, "kontury");
   EXPECT_EQ(s.overwrite_question, "Soubor téhož jména již existuje, chcete jej přepsat?");
 
-  ApplyLanguage(s, Language::English);
-  EXPECT_EQ(s.UiLanguage, Language::English);
+  ApplyLanguage(s, text::Language::English);
+  EXPECT_EQ(s.UiLanguage, text::Language::English);
   EXPECT_EQ(s.contour_word, "contours");
   EXPECT_EQ(s.overwrite_question, "File exists, do you want to rewrite it?");
-}
-
-TEST(WindowSettings, PlotSettingsComeFromTheRecordAndTheControls) {
-  WindowSettings s = InitialWindowSettings(Language::English, 4, ',');
-  s.element_colour = {10, 20, 30};
-  s.great_circle_opacity = 100;
-  s.shadow = true;
-  s.north_letter = "S";
-  PlotControls c;
-  c.symbol_size_position = 8;
-  c.data = {";", data::PlotMode::Poles};
-  c.orientation = stereonet::TriState::Grayed;
-  const stereonet::PlotSettings p = MakePlotSettings(s, c);
-  EXPECT_EQ(p.symbol_size_position, 8);
-  EXPECT_EQ(p.element_colour, (data::Rgb{10, 20, 30}));
-  EXPECT_EQ(p.great_circle_opacity, 100);
-  EXPECT_TRUE(p.shadow);
-  EXPECT_EQ(p.data.delimiter, ";");
-  EXPECT_EQ(p.data.mode, data::PlotMode::Poles);
-  EXPECT_EQ(p.orientation, stereonet::TriState::Grayed);
-  EXPECT_EQ(p.legend, stereonet::TriState::Ticked);
-  EXPECT_EQ(p.language, Language::English);
-  EXPECT_EQ(p.decimal_separator, ',');
-  EXPECT_EQ(p.north_letter, "S");
 }
 
 TEST(WindowSettings, OpacityFromTheSwatch) {

@@ -14,6 +14,9 @@ namespace velkar::stereonet {
 namespace {
 
 using geometry::Orientation;
+using raster::Argb;
+using raster::RasterImage;
+using raster::SurfacePoint;
 using PixelSet = std::set<std::pair<int, int>>;
 
 constexpr double k = kMainScale;
@@ -99,61 +102,9 @@ RasterImage EmptyNet() {
   return image;
 }
 
-TEST(RasterImage, LayoutIsPremultipliedNativeArgb) {
-  RasterImage image;
-  EXPECT_EQ(image.width(), kDiagramWidth);
-  EXPECT_EQ(image.height(), kDiagramHeight);
-  EXPECT_GE(image.stride(), 4 * kDiagramWidth);
-  EXPECT_EQ(image.Pixel(0, 0), (Argb{0, 0, 0, 0}));
-
-  // A half-transparent Cairo fill lands premultiplied, 0xAARRGGBB per pixel.
-  cairo_t* cr = image.cairo();
-  cairo_rectangle(cr, 9.5, 19.5, 1, 1);  // exactly pixel (10, 20)
-  cairo_set_source_rgba(cr, 1, 0.5, 0, 0.5);
-  cairo_fill(cr);
-  image.Flush();
-  const std::uint32_t raw = image.Row(20)[10];
-  EXPECT_EQ(raw >> 24, 128u);
-  EXPECT_NEAR(static_cast<int>((raw >> 16) & 0xff), 128, 1);
-  EXPECT_NEAR(static_cast<int>((raw >> 8) & 0xff), 64, 1);
-  EXPECT_EQ(raw & 0xff, 0u);
-  const Argb p = image.Pixel(10, 20);
-  EXPECT_EQ(p.alpha, 128);
-  EXPECT_NEAR(p.red, 255, 1);
-  EXPECT_NEAR(p.green, 128, 2);
-  EXPECT_EQ(image.Pixel(11, 20).alpha, 0);
-  EXPECT_EQ(image.Pixel(-1, 0), (Argb{0, 0, 0, 0}));
-  EXPECT_EQ(image.Pixel(kDiagramWidth, 0), (Argb{0, 0, 0, 0}));
-}
-
-TEST(RasterImage, MoveAndResize) {
-  RasterImage a(20, 10);
-  a.Row(3)[4] = 0xff112233u;
-  a.MarkDirty();
-  RasterImage b(std::move(a));
-  EXPECT_EQ(a.width(), 0);
-  EXPECT_EQ(a.surface(), nullptr);
-  EXPECT_EQ(a.Pixel(4, 3), (Argb{0, 0, 0, 0}));
-  EXPECT_EQ(b.Pixel(4, 3), (Argb{255, 0x11, 0x22, 0x33}));
-
-  RasterImage c;
-  c = std::move(b);
-  EXPECT_EQ(c.width(), 20);
-  c.Resize(20, 10);  // same size keeps the pixels
-  EXPECT_EQ(c.Pixel(4, 3), (Argb{255, 0x11, 0x22, 0x33}));
-  c.Resize(kDiagramWidth, kDiagramHeight);
-  EXPECT_EQ(c.width(), kDiagramWidth);
-  EXPECT_EQ(c.Pixel(4, 3), (Argb{0, 0, 0, 0}));
-  RasterImage tiny(0, -5);
-  EXPECT_EQ(tiny.width(), 1);
-  EXPECT_EQ(tiny.height(), 1);
-}
-
-TEST(Canvas, ShadowAlphasAndFontSizes) {
+TEST(Canvas, ShadowAlphas) {
   const int expected[] = {150, 124, 103, 85, 69, 56, 45, 35, 27, 20, 14, 9, 4};
   for (int i = 0; i < 13; ++i) EXPECT_EQ(ShadowOutlineAlpha(i), expected[i]) << i;
-  EXPECT_EQ(FontPixelSize(12), 16);
-  EXPECT_EQ(FontPixelSize(14), 19);
 }
 
 TEST(CircleSymbol, ExactPixelSetsAgainstMidpointReference) {
@@ -418,29 +369,6 @@ TEST(NetFrame, NorthLetterSitsBelowItsTopLeftCorner) {
   RasterImage other = EmptyNet();
   DrawNetFrame(other, k, "S");
   EXPECT_GT(DarkPixelsIn(other, 241, 15, 258, 29), 15);
-}
-
-TEST(Text, TopLeftOfTheCellIsTheGivenPixel) {
-  RasterImage image = EmptyNet();
-  DrawTextAt(image, "n = 57", 360, 470, 12, Argb{255, 0, 0, 0});
-  int min_x = image.width(), min_y = image.height(), max_x = -1, max_y = -1;
-  for (int y = 440; y < image.height(); ++y) {
-    for (int x = 330; x < image.width(); ++x) {
-      if (!IsDark(image.Pixel(x, y))) continue;
-      min_x = std::min(min_x, x);
-      min_y = std::min(min_y, y);
-      max_x = std::max(max_x, x);
-      max_y = std::max(max_y, y);
-    }
-  }
-  // 16-pixel Arial: ascent about 14.5 pixels, digits about 11.5 high.
-  EXPECT_GE(min_x, 360);
-  EXPECT_LE(min_x, 363);
-  EXPECT_GE(min_y, 470);
-  EXPECT_LE(min_y, 476);
-  EXPECT_GE(max_y, 482);
-  EXPECT_LE(max_y, 485);
-  EXPECT_GT(max_x, 390);  // six characters, about 40 pixels
 }
 
 }  // namespace

@@ -11,6 +11,9 @@ namespace {
 
 using data::PlotMode;
 using geometry::Orientation;
+using raster::Argb;
+using raster::RasterImage;
+using raster::SurfacePoint;
 
 // The pixel where an orientation is drawn.
 SurfacePoint At(Orientation o) { return ProjectOrientation(o, kMainScale); }

@@ -17,6 +17,8 @@ using export_::testing::Drawn;
 using export_::testing::Kind;
 using export_::testing::Walk;
 using geometry::Orientation;
+using raster::Argb;
+using raster::RasterImage;
 
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kBlack{0, 0, 0};
@@ -55,21 +57,21 @@ bool AnyDarkIn(const RasterImage& image, int x0, int y0, int x1, int y1) {
 }
 
 TEST(PlotData, EmptyTextGivesTheBareNet) {
-  for (auto language : {shell::Language::English, shell::Language::Czech}) {
+  for (auto language : {text::Language::English, text::Language::Czech}) {
     PlotSettings settings;
     settings.language = language;
     settings.orientation = TriState::Grayed;
     const Plot p = PlotText("", settings);
     EXPECT_EQ(p.result.data_count, 0u);
-    EXPECT_EQ(p.result.status_text, language == shell::Language::Czech ? "0 měření" : "0 data");
+    EXPECT_EQ(p.result.status_text, language == text::Language::Czech ? "0 měření" : "0 data");
     EXPECT_FALSE(p.result.matrix_text);  // no overlay without data
     EXPECT_EQ(p.result.diagram_kind, DiagramKind::PlottedData);
     // Net disc and frame ellipses, seven frame lines, the legend text.
     ASSERT_EQ(p.shapes.size(), 10u);
     EXPECT_EQ(p.shapes.back().kind, Kind::kText);
     EXPECT_EQ(p.shapes.back().text, "n = 0");
-    EXPECT_EQ(p.image.width(), kDiagramWidth);
-    EXPECT_EQ(p.image.height(), kDiagramHeight);
+    EXPECT_EQ(p.image.width(), raster::kDiagramWidth);
+    EXPECT_EQ(p.image.height(), raster::kDiagramHeight);
     EXPECT_EQ(p.image.Pixel(300, 300), kNetFill);
     EXPECT_TRUE(AnyDarkIn(p.image, 360, 470, 400, 490));  // "n = 0"
   }

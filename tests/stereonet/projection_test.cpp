@@ -8,6 +8,7 @@ namespace velkar::stereonet {
 namespace {
 
 using geometry::Orientation;
+using raster::SurfacePoint;
 
 TEST(Projection, ForwardWorkedExamples) {
   struct Case {

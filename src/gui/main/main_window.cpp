@@ -1,0 +1,421 @@
+#include "gui/main/main_window.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+#include "data/data_edit.hpp"
+#include "data/processors.hpp"
+#include "data/data_text.hpp"
+#include "data/file_text.hpp"
+#include "data/line_reader.hpp"
+#include "gui/common/qt_text.hpp"
+#include "gui/common/work_window.hpp"
+#include "gui/main/about_panel.hpp"
+#include "gui/main/contour_commands.hpp"
+#include "gui/main/data_files.hpp"
+#include "gui/main/data_panel.hpp"
+#include "gui/main/delimiter_box.hpp"
+#include "gui/main/diagram_tools.hpp"
+#include "gui/main/diagram_view.hpp"
+#include "gui/main/main_toolbar.hpp"
+#include "gui/main/parameter_column.hpp"
+#include "gui/main/plot_panel.hpp"
+#include "gui/main/reference_pictures.hpp"
+#include "gui/main/status_bar.hpp"
+#include "gui/panels/matrix_panel.hpp"
+#include "shell/diagram_kinds.hpp"
+#include "stereonet/plot_command.hpp"
+
+namespace velkar::gui {
+
+using stereonet::DiagramKind;
+
+namespace {
+
+constexpr int kLeftColumnWidth = 210;
+constexpr int kDataPanelHeight = 314;
+// Status panels: the file, the cursor read-out, the plot's count.
+constexpr int kFilePanel = 0, kReadOutPanel = 1, kCountPanel = 2;
+// Files of this many lines and more are plotted only on request after Open.
+constexpr std::size_t kPlotOnOpenLimit = 10000;
+
+QColor ToQColor(data::Rgb c) { return QColor(c.red, c.green, c.blue); }
+data::Rgb ToRgb(const QColor& c) {
+  return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+          static_cast<std::uint8_t>(c.blue())};
+}
+
+}  // namespace
+
+TVynSoub::TVynSoub(QWidget* parent) : QMainWindow(parent), dialogs_(SystemDialogs()) {
+  setObjectName("VynSoub");
+  // The controls (the data panel without a length limit); the window takes
+  // the size of its controls and keeps it.
+  BuildControls();
+  // The window-wide values; the language follows below.
+  settings_ = shell::InitialWindowSettings(text::LanguageFromEnvironment(), data::SystemProcessorCount(),
+                                           text::DecimalSeparatorFromEnvironment());
+  plot_panel_->SetElementColour(settings_.element_colour);
+  // The language of the interface.
+  ApplyTexts();
+  ConnectControls();
+  // The first plot, on the empty data panel.
+  VynesMemoClick();
+  about->SetLanguage(settings_.UiLanguage);
+  // The fixed size and the position.
+  setFixedSize(sizeHint());
+  PlaceOnScreen();
+  // The filter on the (empty) data text.
+  const std::string filtered = data::FilterDataText(document_->Text());
+  if (filtered != document_->Text()) document_->Load(filtered);
+}
+
+TVynSoub::~TVynSoub() = default;
+
+void TVynSoub::AttachWorkWindows(WorkWindow* digitizer, WorkWindow* folds, WorkWindow* trend_map) {
+  digitizer_ = digitizer;
+  folds_ = folds;
+  trend_map_ = trend_map;
+}
+
+bool TVynSoub::ContouringRuns() const { return contour_->Running(); }
+
+const contour::DensityState& TVynSoub::density() const { return contour_->Density(); }
+
+bool TVynSoub::EraserOn() const { return tools_->EraserOn(); }
+
+// ---------------------------------------------------------------- controls
+
+void TVynSoub::BuildControls() {
+  ToolBar1 = new MainToolBar(MainToolbarRows(), this);
+  addToolBar(Qt::TopToolBarArea, ToolBar1);
+
+  auto* central = new QWidget(this);
+  auto* row = new QHBoxLayout(central);
+  row->setContentsMargins(6, 6, 6, 6);
+  row->setSpacing(6);
+  row->addWidget(BuildLeftColumn(), 0, Qt::AlignTop);
+  diagram_image_.Resize(raster::kDiagramWidth, raster::kDiagramHeight);
+  Diaga = new DiagramView(diagram_image_, central);
+  row->addWidget(Diaga, 0, Qt::AlignTop);
+  parameters_ = new ParameterColumn;
+  row->addWidget(parameters_, 0, Qt::AlignTop);
+  setCentralWidget(central);
+
+  about = Diaga->About();
+  StatusBar1 = new MainStatusBar(this);
+  setStatusBar(StatusBar1);
+  reference_pictures_ = new ReferencePictures(central);
+
+  DiagramTools::Host tools_host;
+  tools_host.busy = [this] { return ContouringRuns(); };
+  tools_host.plot_settings = [this] { return CurrentPlotSettings(); };
+  tools_host.clicks_add_data = [this] { return !parameters_->MapSymbolsShown(); };
+  tools_ = new DiagramTools(Diaga, settings_, *document_, std::move(tools_host), this);
+
+  ContourCommands::Host contour_host;
+  contour_host.text = [this] { return document_->Text(); };
+  contour_host.plot_settings = [this] { return CurrentPlotSettings(); };
+  contour_host.show_error = [this](const QString& message) { ShowError(message); };
+  contour_host.choose_colour = [this](data::Rgb& colour) { return ChooseColour(colour); };
+  contour_host.caption = [this] { return Caption(); };
+  contour_host.repaint = [this] { Diaga->update(); };
+  contour_ = new ContourCommands(this, parameters_, StatusBar1, diagram_image_, settings_, std::move(contour_host));
+}
+
+QWidget* TVynSoub::BuildLeftColumn() {
+  auto* column = new QWidget;
+  column->setFixedWidth(kLeftColumnWidth);
+  auto* layout = new QVBoxLayout(column);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(5);
+
+  auto* delimiter_row = new QHBoxLayout;
+  Label13 = new QLabel;
+  Label13->setObjectName("Label13");
+  DeliRich = new DelimiterBox;
+  DeliRich->setFixedWidth(30);
+  delimiter_row->addWidget(Label13);
+  delimiter_row->addWidget(DeliRich);
+  delimiter_row->addStretch(1);
+  layout->addLayout(delimiter_row);
+
+  Vlozit = new DataPanel;
+  Vlozit->setFixedHeight(kDataPanelHeight);
+  layout->addWidget(Vlozit);
+  document_ = std::make_unique<DataDocument>(Vlozit, DeliRich);
+
+  plot_panel_ = new PlotPanel;
+  layout->addWidget(plot_panel_, 1);
+  return column;
+}
+
+void TVynSoub::ConnectControls() {
+  connect(Vlozit, &DataPanel::enterPressed, this, &TVynSoub::VynesMemoClick);
+  connect(Vlozit, &DataPanel::pasteWithCleanUpRequested, this, [this] {
+    document_->PasteWithCleanUp(QGuiApplication::clipboard()->text());
+    VynesMemoClick();
+  });
+  connect(Vlozit, &DataPanel::lineToPoleRequested, this, [this] {
+    if (document_->LineToPole(settings_.decimal_separator)) VynesMemoClick();
+  });
+  connect(DeliRich, &DelimiterBox::applyRequested, this, [this] {
+    document_->ApplyDelimiter();
+    VynesMemoClick();
+  });
+
+  connect(plot_panel_, &PlotPanel::plotRequested, this, &TVynSoub::VynesMemoClick);
+  connect(plot_panel_, &PlotPanel::elementColourClicked, this, [this] {
+    ChooseColour(settings_.element_colour);
+    plot_panel_->SetElementColour(settings_.element_colour);
+    RedrawByDiagramKind();
+  });
+  connect(plot_panel_, &PlotPanel::opacityDragged, this,
+          [this](int x) { settings_.great_circle_opacity = shell::GreatCircleOpacityAt(x); });
+  connect(plot_panel_, &PlotPanel::legendChosen, this, &TVynSoub::RedrawByDiagramKind);
+  connect(plot_panel_, &PlotPanel::orientationChosen, this, [this] {
+    if (plot_panel_->OrientationCleared()) parameters_->Matrix()->hide();
+    RedrawByDiagramKind();
+  });
+  connect(plot_panel_, &PlotPanel::orientationColourWanted, this, [this] {
+    if (ChooseColour(settings_.orientation_colour)) VynesMemoClick();
+  });
+  connect(plot_panel_, &PlotPanel::referencePicturesRequested, this, [this] {
+    // Over the lower part of the data panel, next to the plot mode.
+    reference_pictures_->ShowAt(Vlozit->mapTo(centralWidget(), QPoint(4, Vlozit->height() - 4)));
+  });
+  connect(reference_pictures_, &ReferencePictures::symbolCodeChosen, this, [this](int y) {
+    document_->AppendSymbolCode(data::SymbolCodeAtY(y));
+    reference_pictures_->Hide();
+    VynesMemoClick();
+  });
+
+  connect(tools_, &DiagramTools::cursorMoved, this, [this](QPoint at, geometry::Orientation cursor) {
+    const shell::ReadOutContext context{cursor, at.x(), at.y(), &contour_->Density(), contour_->Percent(),
+                                        settings_.decimal_separator};
+    SetStatus(kReadOutPanel, ToQString(shell::DiagramReadOut(settings_.DiagramKind, context)));
+  });
+  connect(tools_, &DiagramTools::dataChanged, this, &TVynSoub::VynesMemoClick);
+  connect(contour_, &ContourCommands::redrawWanted, this, &TVynSoub::RedrawByDiagramKind);
+
+  connect(about, &AboutPanel::closeRequested, about, &QWidget::hide);
+  connect(about, &AboutPanel::linkClicked, this, [this] {
+    if (dialogs_.open_address) dialogs_.open_address(QLatin1String(kHomePageAddress));
+  });
+  connect(about, &AboutPanel::englishRequested, this, &TVynSoub::SwitchToEnglish);
+  connect(about, &AboutPanel::northLetterRequested, this,
+          [this] { Diaga->AskNorthLetter(ToQString(settings_.north_letter)); });
+  connect(Diaga, &DiagramView::northLetterEntered, this, [this](const QString& letter) {
+    settings_.north_letter = ToUtf8(letter);
+    VynesMemoClick();
+  });
+}
+
+void TVynSoub::ApplyTexts() {
+  const Language l = settings_.UiLanguage;
+  if (!ContouringRuns()) setWindowTitle(Caption());
+  ToolBar1->SetHints(l);
+  Label13->setText(QText(CaptionId::DelimiterLabel, l));
+  plot_panel_->ApplyTexts(l);
+  parameters_->ApplyTexts(l);
+}
+
+void TVynSoub::PlaceOnScreen() {
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  QScreen* screen = QGuiApplication::primaryScreen();
+  const QSize size = frameGeometry().size().expandedTo(this->size());
+  const QRect area = screen ? screen->geometry() : QRect(0, 0, size.width(), size.height());
+  const shell::WindowPosition p = shell::MainWindowPosition(static_cast<int>(screens.size()), area.width(),
+                                                            area.height(), size.width(), size.height());
+  move(area.left() + p.left, area.top() + p.top);
+}
+
+QString TVynSoub::Caption() const {
+  return QText(CaptionId::ProgramName, settings_.UiLanguage) + QLatin1Char(' ') +
+         QText(CaptionId::ProgramVersion, settings_.UiLanguage);
+}
+
+// ---------------------------------------------------------------- helpers
+
+stereonet::PlotSettings TVynSoub::CurrentPlotSettings() const {
+  shell::PlotControls c;
+  plot_panel_->ReadInto(c);
+  c.data.delimiter = document_->Delimiter();
+  return shell::MakePlotSettings(settings_, c);
+}
+
+void TVynSoub::SetStatus(int panel, const QString& text) { StatusBar1->SetPanelText(panel, text); }
+
+void TVynSoub::ShowError(const QString& message) {
+  if (dialogs_.show_error) dialogs_.show_error(this, message);
+}
+
+bool TVynSoub::ChooseColour(data::Rgb& colour) {
+  if (!dialogs_.choose_colour) return false;
+  const auto c = dialogs_.choose_colour(this, ToQColor(colour));
+  if (c) colour = ToRgb(*c);
+  return c.has_value();
+}
+
+void TVynSoub::RedrawByDiagramKind() {
+  switch (shell::RedrawCommandFor(settings_.DiagramKind)) {
+    case shell::RedrawCommand::Contour: SpeedButton2Click(); break;
+    case shell::RedrawCommand::Plot: VynesMemoClick(); break;
+  }
+}
+
+// ---------------------------------------------------------------- commands
+
+void TVynSoub::VynesMemoClick() {
+  try {
+    stereonet::PlotResult r = stereonet::PlotData(document_->Text(), CurrentPlotSettings(), diagram_image_);
+    settings_.DataCount = r.data_count;
+    settings_.DiagramKind = r.diagram_kind;
+    vector_picture_ = std::move(r.picture);
+    SetStatus(kCountPanel, ToQString(r.status_text));
+    if (r.matrix_text) parameters_->Matrix()->ShowText(*r.matrix_text);
+  } catch (const std::bad_alloc&) {
+    ShowError(QText(TextId::OutOfMemory, settings_.UiLanguage));
+  }
+  Diaga->update();
+}
+
+void TVynSoub::ToolButton9Click() { contour_->Start(); }
+
+void TVynSoub::SpeedButton2Click() { contour_->Redraw(); }
+
+void TVynSoub::NewFile() {
+  // The manual rotation, when on, ends here as its own button would; it
+  // comes with its command.
+  SetStatus(kFilePanel, QString());
+  document_->Clear();
+  document_->SetFileName(QString());
+  VynesMemoClick();
+  SetEraser(false);
+  ToolBar1->Action("Undoton")->setVisible(false);
+  ToolBar1->Action("antiundoton")->setVisible(true);
+  parameters_->ShowRoseGroup();
+  Diaga->unsetCursor();
+}
+
+void TVynSoub::OpenFileDialog() {
+  const QString path = AskOpenPath(dialogs_, this, settings_.UiLanguage);
+  if (!path.isEmpty()) {
+    OpenFile(path);
+    return;
+  }
+  QCoreApplication::processEvents();
+  if (data::CountLines(document_->Text()) < kPlotOnOpenLimit) VynesMemoClick();
+}
+
+bool TVynSoub::OpenFile(const QString& path) {
+  const DataFileText file = ReadDataFile(path, settings_.UiLanguage);
+  if (!file.error.isEmpty()) {
+    ShowError(file.error);
+    return false;
+  }
+  NewFile();
+  document_->SetFileName(path);
+  document_->SetDetectedDelimiter(data::DetectDelimiter(data::FirstLine(file.text)));
+  SetStatus(kFilePanel, path);
+  // The filter runs on the loaded text; loading the filtered text is the
+  // same in one step.
+  const std::string filtered = data::FilterDataText(file.text);
+  document_->Load(filtered);
+  QCoreApplication::processEvents();
+  if (data::CountLines(filtered) < kPlotOnOpenLimit) VynesMemoClick();
+  return true;
+}
+
+void TVynSoub::SaveFileDialog() {
+  const QString path = AskSavePath(dialogs_, this, document_->FileName(), settings_);
+  if (!path.isEmpty()) SaveFile(path);
+}
+
+bool TVynSoub::SaveFile(const QString& path) {
+  if (const QString error = WriteDataFile(path, document_->Text(), settings_.UiLanguage); !error.isEmpty()) {
+    ShowError(error);
+    return false;
+  }
+  document_->SetFileName(path);
+  SetStatus(kFilePanel, path);
+  return true;
+}
+
+void TVynSoub::UndoDataEdit() { Vlozit->undo(); }
+
+void TVynSoub::DirectionCosines() {
+  const std::string error = document_->DirectionCosinesToData(settings_.decimal_separator, settings_.UiLanguage);
+  if (!error.empty()) {
+    ShowError(ToQString(error));
+    return;
+  }
+  VynesMemoClick();
+}
+
+void TVynSoub::CommasToPoints() { document_->CommasToPoints(); }
+
+void TVynSoub::ShowDigitizer() {
+  if (digitizer_) digitizer_->show();
+}
+
+void TVynSoub::ShowFoldAnalysis() {
+  if (folds_) folds_->show();
+}
+
+void TVynSoub::ShowTrendMap() {
+  if (trend_map_) trend_map_->show();
+}
+
+void TVynSoub::ToolButton20Click() {
+  if (about->isVisible()) {
+    about->hide();
+  } else {
+    about->show();
+    about->raise();
+  }
+}
+
+void TVynSoub::SwitchToEnglish() {
+  about->hide();
+  shell::ApplyLanguage(settings_, Language::English);
+  ApplyTexts();
+  about->SetLanguage(settings_.UiLanguage);
+  for (WorkWindow* w : {digitizer_, folds_, trend_map_})
+    if (w) w->SetCaptions();
+}
+
+// ---------------------------------------------------------------- the diagram
+
+void TVynSoub::ToolButton10Click() { SetEraser(!tools_->EraserOn()); }
+
+void TVynSoub::SetEraser(bool on) {
+  ToolBar1->SetEraserPicture(on);
+  tools_->SetEraser(on);
+}
+
+// ---------------------------------------------------------------- events
+
+void TVynSoub::closeEvent(QCloseEvent* event) {
+  // A running density computation stops; its workers are waited for.
+  contour_->Cancel();
+  QMainWindow::closeEvent(event);
+  emit closed();
+}
+
+void TVynSoub::wheelEvent(QWheelEvent* event) {
+  tools_->TurnWheel(event->angleDelta().y());
+  event->accept();
+}
+
+}  // namespace velkar::gui
