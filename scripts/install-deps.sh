@@ -15,7 +15,7 @@ packages=(
   # fonts: "Arial" resolves to the metric-compatible Liberation Sans
   fonts-liberation2 fontconfig
   # looking at pictures: EMF, SVG and PDF converters, a virtual screen
-  emf2svg librsvg2-bin poppler-utils xvfb xdotool x11-apps
+  emf2svg librsvg2-bin poppler-utils xvfb xdotool x11-apps openbox imagemagick
   # Czech locale for the decimal-comma tests
   locales
 )

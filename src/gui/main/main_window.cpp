@@ -6,18 +6,15 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include <algorithm>
-
 #include "data/data_edit.hpp"
-#include "data/processors.hpp"
 #include "data/data_text.hpp"
-#include "data/file_text.hpp"
+#include "data/processors.hpp"
 #include "data/line_reader.hpp"
+#include "gui/common/qt_colour.hpp"
 #include "gui/common/qt_text.hpp"
 #include "gui/common/work_window.hpp"
 #include "gui/main/about_panel.hpp"
@@ -48,12 +45,6 @@ constexpr int kDataPanelHeight = 314;
 constexpr int kFilePanel = 0, kReadOutPanel = 1, kCountPanel = 2;
 // Files of this many lines and more are plotted only on request after Open.
 constexpr std::size_t kPlotOnOpenLimit = 10000;
-
-QColor ToQColor(data::Rgb c) { return QColor(c.red, c.green, c.blue); }
-data::Rgb ToRgb(const QColor& c) {
-  return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-          static_cast<std::uint8_t>(c.blue())};
-}
 
 }  // namespace
 

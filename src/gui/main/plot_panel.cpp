@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "gui/common/colour_swatch.hpp"
+#include "gui/common/qt_colour.hpp"
 #include "gui/common/qt_text.hpp"
 #include "gui/common/tri_state_box.hpp"
 
@@ -108,7 +109,7 @@ void PlotPanel::ReadInto(shell::PlotControls& c) const {
   c.orientation = ReadTriState(OriCH);
 }
 
-void PlotPanel::SetElementColour(data::Rgb c) { ImBarPunt->SetColour(QColor(c.red, c.green, c.blue)); }
+void PlotPanel::SetElementColour(data::Rgb c) { ImBarPunt->SetColour(ToQColor(c)); }
 
 bool PlotPanel::OrientationCleared() const { return OriCH->checkState() == Qt::Unchecked; }
 

@@ -14,6 +14,7 @@
 
 #include "geometry/numbers.hpp"
 #include "gui/common/image_wrapper.hpp"
+#include "gui/common/qt_colour.hpp"
 #include "gui/common/qt_text.hpp"
 
 namespace velkar::gui {
@@ -42,7 +43,7 @@ QToolButton* SwapButton(QGroupBox* box) {
 
 void ShowSwatch(QToolButton* swatch, data::Rgb colour) {
   QPixmap p(18, 10);
-  p.fill(QColor(colour.red, colour.green, colour.blue));
+  p.fill(ToQColor(colour));
   swatch->setIcon(QIcon(p));
 }
 
