@@ -9,7 +9,7 @@ packages=(
   # engine
   libeigen3-dev libcairo2-dev
   # GUI
-  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev python3-numpy python3-matplotlib
   # fonts: "Arial" resolves to the metric-compatible Liberation Sans

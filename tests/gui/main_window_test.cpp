@@ -7,10 +7,13 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -18,24 +21,28 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextEdit>
+#include <QToolBar>
 #include <QToolButton>
 #include <QWheelEvent>
 
 #include <memory>
 
-#include "gui/main/about_panel.hpp"
+#include "contour/density.hpp"
+#include "data/line_reader.hpp"
 #include "gui/common/colour_swatch.hpp"
+#include "gui/common/picture_label.hpp"
+#include "gui/common/qt_text.hpp"
+#include "gui/common/tri_state_box.hpp"
+#include "gui/digitizer/digitizer_window.hpp"
+#include "gui/folds/fold_window.hpp"
+#include "gui/main/about_panel.hpp"
 #include "gui/main/data_panel.hpp"
 #include "gui/main/delimiter_box.hpp"
 #include "gui/main/diagram_view.hpp"
-#include "gui/digitizer/digitizer_window.hpp"
-#include "gui/folds/fold_window.hpp"
 #include "gui/main/main_toolbar.hpp"
 #include "gui/main/main_window.hpp"
-#include "gui/common/picture_label.hpp"
-#include "gui/common/qt_text.hpp"
 #include "gui/trendmap/trend_map_window.hpp"
-#include "gui/common/tri_state_box.hpp"
 
 using namespace velkar::gui;
 using namespace velkar::shell;
@@ -57,6 +64,9 @@ QAction* Action(const QObject& window, const char* name) { return Child<QAction>
 struct Script {
   QStringList open_answers;
   QStringList save_answers;
+  QStringList save_suggestions;           // the names the save dialog proposed
+  QList<SaveChoice> unsaved_answers;      // to the question about unsaved data
+  int unsaved_questions = 0;
   QList<bool> yes_no_answers;
   QStringList questions;
   QStringList errors;
@@ -67,8 +77,13 @@ struct Script {
 UserDialogs ScriptedDialogs(Script& s) {
   UserDialogs d;
   d.open_file_name = [&s](QWidget*, const QString&) { return s.open_answers.isEmpty() ? QString() : s.open_answers.takeFirst(); };
-  d.save_file_name = [&s](QWidget*, const QString&, const QString&) {
+  d.save_file_name = [&s](QWidget*, const QString& suggested, const QString&) {
+    s.save_suggestions << suggested;
     return s.save_answers.isEmpty() ? QString() : s.save_answers.takeFirst();
+  };
+  d.ask_save_changes = [&s](QWidget*, const QString&) {
+    ++s.unsaved_questions;
+    return s.unsaved_answers.isEmpty() ? SaveChoice::Discard : s.unsaved_answers.takeFirst();
   };
   d.ask_yes_no = [&s](QWidget*, const QString& question) {
     s.questions << question;
@@ -395,13 +410,16 @@ class MainWindowTest : public QObject {
     QVERIFY(w->OpenFile(big_path));
     QCOMPARE(Child<DataPanel>(*w, "Vlozit")->document()->blockCount(), 12001);
     QCOMPARE(Status(*w, 2), QString("0 měření"));
+    // The file panel says how to plot it.
+    QCOMPARE(Status(*w, 0), big_path + QString("  (velký soubor: vynese jej tlačítko Vynes data)"));
     Action(*w, "VynesMemo")->trigger();
     QCOMPARE(Status(*w, 2), QString("12000 měření"));
+    QCOMPARE(Status(*w, 0), big_path);
 
     // A file that cannot be read changes nothing.
     QVERIFY(!w->OpenFile(dir.filePath("none.txt")));
     QCOMPARE(script_.errors.size(), 1);
-    QCOMPARE(Status(*w, 0), big_path);
+    QCOMPARE(Child<DataPanel>(*w, "Vlozit")->document()->blockCount(), 12001);
   }
 
   void failedSaveLosesNothing() {
@@ -630,6 +648,194 @@ class MainWindowTest : public QObject {
     QCOMPARE(Child<DataPanel>(*w, "Vlozit")->toPlainText(), QString());
   }
 
+  void contourJobBelongsToItsText() {
+    auto w = MakeWindow("en_GB.UTF-8");
+    QString text;
+    for (int i = 0; i < 30; ++i) text += QString("%1/%2\n").arg(40 + i % 7).arg(30 + i % 5);
+    auto* panel = Child<DataPanel>(*w, "Vlozit");
+    panel->setPlainText(text);
+    w->VynesMemoClick();
+
+    // New while the density is computed stops it: no old map comes later.
+    Action(*w, "ToolButton9")->trigger();
+    QVERIFY(w->ContouringRuns());
+    Action(*w, "ToolButton2")->trigger();
+    QVERIFY(!w->ContouringRuns());
+    QCOMPARE(w->windowTitle(), QString("Velkar 1.6"));
+    QVERIFY(!Child<QProgressBar>(*w, "Metr")->isVisible());
+    QTest::qWait(100);
+    QCOMPARE(w->settings().DiagramKind, velkar::stereonet::DiagramKind::PlottedData);
+    QVERIFY(!velkar::contour::HasGrid(w->density()));
+
+    // Data edited while the density is computed: the grid of the old data
+    // is not shown.
+    panel->setPlainText(text);
+    w->VynesMemoClick();
+    Action(*w, "ToolButton9")->trigger();
+    QVERIFY(w->ContouringRuns());
+    QTextCursor end(panel->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText("200/10\n");
+    QTRY_VERIFY_WITH_TIMEOUT(!w->ContouringRuns(), 20000);
+    QCOMPARE(w->settings().DiagramKind, velkar::stereonet::DiagramKind::PlottedData);
+    QCOMPARE(w->windowTitle(), QString("Velkar 1.6"));
+  }
+
+  void typingStartsInTheDataPanel() {
+    auto w = MakeWindow();
+    QCOMPARE(w->focusWidget(), static_cast<QWidget*>(Child<DataPanel>(*w, "Vlozit")));
+  }
+
+  void unsavedDataAreNotLostSilently() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    auto w = MakeWindow("en_GB.UTF-8");
+    auto* panel = Child<DataPanel>(*w, "Vlozit");
+    panel->setFocus();
+    QTest::keyClicks(panel, "120/45");
+
+    // Cancel keeps the window and the data; New asks the same.
+    script_.unsaved_answers = {SaveChoice::Cancel};
+    QVERIFY(!w->close());
+    QVERIFY(w->isVisible());
+    script_.unsaved_answers = {SaveChoice::Cancel};
+    Action(*w, "ToolButton2")->trigger();
+    QCOMPARE(panel->toPlainText(), QString("120/45"));
+    QCOMPARE(script_.unsaved_questions, 2);
+
+    // Save asks for the file; the saved data close without a question.
+    const QString path = dir.filePath("kept.txt");
+    script_.unsaved_answers = {SaveChoice::Save};
+    script_.save_answers = {path};
+    Action(*w, "ToolButton2")->trigger();
+    QCOMPARE(ReadAll(path), QByteArray("120/45"));
+    QCOMPARE(panel->toPlainText(), QString());
+    // After New, Save proposes the default name, not the old file.
+    QTest::keyClicks(panel, "10/20");
+    Action(*w, "Button4")->trigger();
+    QCOMPARE(script_.save_suggestions.last(), QString("Nový.txt"));
+
+    // Discard lets the window close.
+    script_.unsaved_answers = {SaveChoice::Discard};
+    QVERIFY(w->close());
+    QCOMPARE(script_.unsaved_questions, 4);
+
+    // A file opened by a relative path is saved into its own folder.
+    auto v = MakeWindow("en_GB.UTF-8");
+    WriteAll(dir.filePath("rel.txt"), "10/10\n");
+    const QString working = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    QVERIFY(v->OpenFile("rel.txt"));
+    QDir::setCurrent(working);
+    Action(*v, "Button4")->trigger();
+    QCOMPARE(script_.save_suggestions.last(), QFileInfo(dir.filePath("rel.txt")).absoluteFilePath());
+    QCOMPARE(script_.unsaved_questions, 0);  // opened, not edited: no question
+  }
+
+  void undoReplots() {
+    auto w = MakeWindow();
+    auto* panel = Child<DataPanel>(*w, "Vlozit");
+    panel->setFocus();
+    QTest::keyClicks(panel, "120/45");
+    QTest::keyClick(panel, Qt::Key_Return);
+    QTest::keyClicks(panel, "10/20");
+    QTest::keyClick(panel, Qt::Key_Return);
+    QCOMPARE(Status(*w, 2), QString("2 měření"));
+    while (panel->toPlainText().contains("10/20")) QTest::keyClick(panel, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Status(*w, 2), QString("1 měření"));
+    QCOMPARE(w->settings().DataCount, std::size_t{1});
+    QTest::keyClick(panel, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(Status(*w, 2), QString("%1 měření").arg(velkar::data::CountLines(panel->toPlainText().toStdString())));
+    // The toolbar's undo re-plots too.
+    panel->setPlainText("120/45\n");
+    w->VynesMemoClick();
+    panel->moveCursor(QTextCursor::End);
+    QTest::keyClicks(panel, "300/30");
+    QTest::keyClick(panel, Qt::Key_Return);
+    QCOMPARE(Status(*w, 2), QString("2 měření"));
+    Action(*w, "ToolButton23")->trigger();
+    QCOMPARE(Status(*w, 2), QString("%1 měření").arg(velkar::data::CountLines(panel->toPlainText().toStdString())));
+
+    // One eraser drag is one undo step, however many strokes it takes.
+    panel->setPlainText("225/60\n226/60\n300/10\n");
+    w->VynesMemoClick();
+    Action(*w, "ToolButton10")->trigger();
+    auto* diagram = Child<DiagramView>(*w, "Diaga");
+    Move(diagram, QPoint(150, 150), Qt::LeftButton);  // nothing there
+    Move(diagram, QPoint(190, 320), Qt::LeftButton);
+    Move(diagram, QPoint(192, 320), Qt::LeftButton);
+    Click(diagram, QPoint(192, 320));
+    QCOMPARE(panel->toPlainText(), QString("300/10\n"));
+    panel->undo();
+    QCOMPARE(panel->toPlainText(), QString("225/60\n226/60\n300/10\n"));
+  }
+
+  void displaysFollowTheirSources() {
+    auto w = MakeWindow();
+    QString text;
+    for (int i = 0; i < 30; ++i) text += QString("%1/%2\n").arg(40 + i % 7).arg(30 + i % 5);
+    Child<DataPanel>(*w, "Vlozit")->setPlainText(text);
+    Child<TriStateBox>(*w, "OriCH")->click();
+    QCOMPARE(Status(*w, 2), QString("30 měření"));
+    const QString czech_matrix = Child<QTextEdit>(*w, "MatVyp")->toPlainText();
+    QVERIFY(czech_matrix.startsWith("Vektory"));
+
+    // The English switch re-plots: the count and the matrix in English.
+    Action(*w, "ToolButton20")->trigger();
+    QTest::mouseClick(Child<PictureLabel>(*w, "engflg"), Qt::LeftButton);
+    QCOMPARE(Status(*w, 2), QString("30 data"));
+    QVERIFY(Child<QTextEdit>(*w, "MatVyp")->toPlainText().startsWith("Eigenvectors"));
+
+    // A contour read-out does not outlive the contoured diagram.
+    Action(*w, "ToolButton9")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!w->ContouringRuns(), 20000);
+    Move(Child<DiagramView>(*w, "Diaga"), QPoint(w->density().maximum_x, w->density().maximum_y));
+    QVERIFY(Status(*w, 1).contains("D: "));
+    w->VynesMemoClick();
+    QVERIFY(!Status(*w, 1).contains("D: "));
+
+    // The opacity drag shows at once: the great circles turn lighter.
+    Child<QRadioButton>(*w, "Kolca1")->click();
+    const auto darkness = [&w] {
+      long long sum = 0;
+      for (int y = 0; y < 513; ++y)
+        for (int x = 0; x < 500; ++x) sum += 255 - w->diagram().Pixel(x, y).red;
+      return sum;
+    };
+    const long long solid = darkness();
+    Move(Child<ColourSwatch>(*w, "ImBarPunt"), QPoint(2, 10), Qt::MiddleButton);
+    QCOMPARE(w->settings().great_circle_opacity, 13);
+    QVERIFY(darkness() < solid);
+  }
+
+  void menusCarryTheCommands() {
+    auto w = MakeWindow("en_GB.UTF-8");
+    auto* bar = Child<QMenuBar>(*w, "MainMenu");
+    QStringList titles;
+    for (QAction* menu : bar->actions()) titles << menu->text();
+    QCOMPARE(titles, (QStringList{"&File", "&Edit", "&View", "&Tools", "&Help"}));
+    QCOMPARE(Action(*w, "ToolButton2")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QCOMPARE(Action(*w, "ToolButton20")->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(Action(*w, "ToolButton2")->text(), QString("New file"));
+    // Commands still to come say so under their hint.
+    QVERIFY(Action(*w, "ToolButton11")->toolTip().endsWith("(this command is not available yet)"));
+    QCOMPARE(Action(*w, "VynesMemo")->toolTip(), QString("Plot data"));
+    // Every toolbar command with a picture is in a menu.
+    QList<QAction*> in_menus;
+    for (QAction* menu : bar->actions()) in_menus += menu->menu()->actions();
+    for (QAction* a : Child<QToolBar>(*w, "ToolBar1")->actions())
+      if (!a->isSeparator() && a->objectName() != "spare" && a->objectName() != "antiundoton")
+        QVERIFY2(in_menus.contains(a), qPrintable(a->objectName()));
+
+    // The right-button functions as menu items: the legend's grey state.
+    QAction* legend_grey = nullptr;
+    for (QAction* a : in_menus)
+      if (a->text().startsWith("Legend in the picture only")) legend_grey = a;
+    QVERIFY(legend_grey);
+    legend_grey->trigger();
+    QCOMPARE(Child<TriStateBox>(*w, "Legenda")->checkState(), Qt::PartiallyChecked);
+  }
+
   void angleTool() {
     auto w = MakeWindow();
     // From 0/0 (the north point of the rim) to 90/0 and to 180/0.
@@ -637,8 +843,11 @@ class MainWindowTest : public QObject {
     Move(Child<DiagramView>(*w, "Diaga"), QPoint(473, 262), Qt::MiddleButton);
     QVERIFY(Child<QFrame>(*w, "ImLabel9")->isVisible());
     QCOMPARE(Child<QLabel>(*w, "Label9")->text(), QString("90 °"));
-    QCOMPARE(Child<QFrame>(*w, "ImLabel9")->pos(), QPoint(488, 277));
-    QCOMPARE(Child<QFrame>(*w, "ImLabel9")->width(), Child<QLabel>(*w, "Label9")->width());
+    // At the E rim the label goes left of the pointer, whole inside the diagram.
+    const QFrame* label = Child<QFrame>(*w, "ImLabel9");
+    QCOMPARE(label->pos(), QPoint(473 - 15 - label->width(), 277));
+    QVERIFY(label->geometry().right() < 500);
+    QCOMPARE(label->width(), Child<QLabel>(*w, "Label9")->width());
     QVERIFY(Child<QLabel>(*w, "Puntred")->isVisible());
     QCOMPARE(Child<QLabel>(*w, "Puntred")->pos(), QPoint(244, 34));  // the projection (247.5, 37.5) less (4, 4)
     Move(Child<DiagramView>(*w, "Diaga"), QPoint(248, 487), Qt::MiddleButton);

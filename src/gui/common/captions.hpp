@@ -98,6 +98,27 @@ enum class CaptionId {
   HintHomePage,
   HintClosePanel,
   
+  // unsaved data, big files
+  UnsavedDataQuestion,
+  BigFileNotPlotted,     // after the file name: the data are plotted on request
+  NotAvailableYet,       // second line of the hint of a command still to come
+  // menus
+  MenuFile,
+  MenuEdit,
+  MenuView,
+  MenuTools,
+  MenuHelp,
+  MenuQuit,
+  MenuFindMaxima,
+  MenuLineToPole,        // the right button in the data panel
+  MenuCodes,             // the right button on the plot mode
+  MenuDirectionCosines,  // the right button on the plot button
+  MenuLegendGrey,        // the right button on the legend box
+  MenuOrientationGrey,   // the right button on the orientation box
+  MenuOverlayColour,     // the middle button over the orientation box
+  MenuOpacity,           // the middle button on the colour swatch
+  MenuAngleTool,         // the middle button on the diagram
+  OpacityLabel,
   kCount  // the number of texts; not a text
 };
 

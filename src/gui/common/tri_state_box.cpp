@@ -11,10 +11,14 @@ TriStateBox::TriStateBox(QWidget* parent) : QCheckBox(parent) {
 
 void TriStateBox::nextCheckState() { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
 
+void TriStateBox::ToggleGrey() {
+  setCheckState(checkState() == Qt::PartiallyChecked ? Qt::Unchecked : Qt::PartiallyChecked);
+  emit stateChosen();
+}
+
 void TriStateBox::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::RightButton) {
-    setCheckState(checkState() == Qt::PartiallyChecked ? Qt::Unchecked : Qt::PartiallyChecked);
-    emit stateChosen();
+    ToggleGrey();
     event->accept();
     return;
   }

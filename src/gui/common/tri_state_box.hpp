@@ -11,6 +11,8 @@ class TriStateBox : public QCheckBox {
   Q_OBJECT
  public:
   explicit TriStateBox(QWidget* parent = nullptr);
+  // What the right button does: grey, or clear when grey.
+  void ToggleGrey();
 
  signals:
   // After either click has changed the state.

@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -30,6 +31,22 @@ UserDialogs SystemDialogs() {
   d.ask_yes_no = [](QWidget* parent, const QString& question) {
     return QMessageBox::warning(parent, parent ? parent->windowTitle() : QString(), question,
                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+  };
+  d.ask_save_changes = [](QWidget* parent, const QString& question) {
+    switch (QMessageBox::warning(parent, parent ? parent->windowTitle() : QString(), question,
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                 QMessageBox::Save)) {
+      case QMessageBox::Save: return SaveChoice::Save;
+      case QMessageBox::Discard: return SaveChoice::Discard;
+      default: return SaveChoice::Cancel;
+    }
+  };
+  d.ask_number = [](QWidget* parent, const QString& label, int value, int low, int high) -> std::optional<int> {
+    bool ok = false;
+    const int n = QInputDialog::getInt(parent, parent ? parent->windowTitle() : QString(), label, value, low, high, 1,
+                                       &ok);
+    if (!ok) return std::nullopt;
+    return n;
   };
   d.show_error = [](QWidget* parent, const QString& message) {
     QApplication::beep();

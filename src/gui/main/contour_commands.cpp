@@ -59,22 +59,32 @@ void ContourCommands::Start() {
   settings_.ProcessorCount = data::SystemProcessorCount();
   const int threads = contour::DensityThreadCount(settings_.ProcessorCount, prepared.request->line_count);
   run_->Start(text, *prepared.request, threads);
+  started_text_ = text;
   status_->StartMeter(DensityRun::ProgressTotal());
   QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void ContourCommands::Finished(std::shared_ptr<contour::DensityState> state) {
-  if (state) density_ = std::move(*state);
-  QApplication::restoreOverrideCursor();
-  Redraw();
-  status_->HideMeter();
-  window_->setWindowTitle(host_.caption());
+  // The data were edited while the grid was computed: the grid is of data
+  // that are no longer there, and its count would not match them.
+  const bool current = host_.text() == started_text_;
+  started_text_.clear();
+  if (state && current) density_ = std::move(*state);
+  EndRun();
+  if (current) Redraw();
 }
 
 void ContourCommands::Cancel() {
   if (!run_->Running()) return;
   run_->Cancel();
+  started_text_.clear();
+  EndRun();
+}
+
+void ContourCommands::EndRun() {
   QApplication::restoreOverrideCursor();
+  status_->HideMeter();
+  window_->setWindowTitle(host_.caption());
 }
 
 void ContourCommands::Redraw() {

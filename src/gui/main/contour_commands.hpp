@@ -44,7 +44,8 @@ class ContourCommands : public QObject {
   void Start();
   // Draws the contoured diagram of the last grid with the current options.
   void Redraw();
-  // Stops a running computation and waits for its workers.
+  // Stops a running computation and waits for its workers; the title and
+  // the meter return to rest.
   void Cancel();
   bool Running() const;
   const contour::DensityState& Density() const { return density_; }
@@ -59,6 +60,8 @@ class ContourCommands : public QObject {
   // What the contour and colour-scheme groups hold now.
   shell::ContourControls Controls() const;
   void Finished(std::shared_ptr<contour::DensityState> state);
+  // The cursor, the meter and the title at rest again.
+  void EndRun();
   bool ShowsContours() const { return settings_.DiagramKind == stereonet::DiagramKind::Contoured; }
 
   QMainWindow* window_;
@@ -68,6 +71,9 @@ class ContourCommands : public QObject {
   shell::WindowSettings& settings_;
   Host host_;
   DensityRun* run_;
+  // The data text the running computation started from: a grid of other
+  // data than the panel holds when it ends is not shown.
+  std::string started_text_;
   contour::DensityState density_;
   contour::LevelGrid levels_ = contour::MakeLevelGrid();
 };

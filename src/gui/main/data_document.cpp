@@ -28,9 +28,12 @@ std::string DataDocument::Text() const { return ToUtf8(panel_->toPlainText()); }
 
 std::string DataDocument::Delimiter() const { return ToUtf8(delimiter_box_->text()); }
 
-void DataDocument::Replace(const std::string& text) {
+void DataDocument::Replace(const std::string& text, bool join_last_step) {
   QTextCursor cursor(panel_->document());
-  cursor.beginEditBlock();
+  if (join_last_step)
+    cursor.joinPreviousEditBlock();
+  else
+    cursor.beginEditBlock();
   cursor.select(QTextCursor::Document);
   cursor.insertText(ToQString(text));
   cursor.endEditBlock();
@@ -44,15 +47,19 @@ void DataDocument::ReplaceLine(std::size_t index, const std::string& line) {
   cursor.insertText(ToQString(line));
 }
 
-void DataDocument::RemoveLines(const std::vector<std::size_t>& lines, const std::string& remaining) {
+bool DataDocument::RemoveLines(const std::vector<std::size_t>& lines, const std::string& remaining,
+                               bool join_last_step) {
+  if (lines.empty()) return false;
   if (lines.size() > kLineByLineEraseLimit) {
-    Replace(remaining);
-    return;
+    Replace(remaining, join_last_step);
+    return true;
   }
-  if (lines.empty()) return;
   QTextDocument* doc = panel_->document();
   QTextCursor cursor(doc);
-  cursor.beginEditBlock();
+  if (join_last_step)
+    cursor.joinPreviousEditBlock();
+  else
+    cursor.beginEditBlock();
   // From the last line up, so the indices of the lines still to go hold.
   for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
     const QTextBlock block = doc->findBlockByNumber(static_cast<int>(*it));
@@ -66,6 +73,7 @@ void DataDocument::RemoveLines(const std::vector<std::size_t>& lines, const std:
     cursor.removeSelectedText();
   }
   cursor.endEditBlock();
+  return true;
 }
 
 void DataDocument::AppendLine(const std::string& line) {
@@ -77,9 +85,20 @@ void DataDocument::AppendLine(const std::string& line) {
   cursor.insertText(ToQString(data::LineAppendix(tail, line)));
 }
 
-void DataDocument::Load(const std::string& text) { panel_->setPlainText(ToQString(text)); }
+void DataDocument::Load(const std::string& text) {
+  panel_->setPlainText(ToQString(text));
+  MarkSaved();
+}
 
-void DataDocument::Clear() { panel_->clear(); }
+void DataDocument::Clear() {
+  panel_->clear();
+  file_name_.clear();
+  MarkSaved();
+}
+
+bool DataDocument::Modified() const { return panel_->document()->isModified(); }
+
+void DataDocument::MarkSaved() { panel_->document()->setModified(false); }
 
 void DataDocument::PasteWithCleanUp(const QString& clipboard) {
   // The text as the paste leaves it, cleaned up, goes into the panel in one

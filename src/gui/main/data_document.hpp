@@ -24,14 +24,15 @@ class DataDocument {
   std::string Text() const;
   std::string Delimiter() const;
 
-  // Replaces the whole text as one undo step.
-  void Replace(const std::string& text);
+  // Replaces the whole text as one undo step (or as part of the last one).
+  void Replace(const std::string& text, bool join_last_step = false);
   // Replaces line `index` (from 0) as one undo step; nothing when there is
   // no such line.
   void ReplaceLine(std::size_t index, const std::string& line);
-  // Removes the lines (ascending indices) as one undo step; `remaining` is
-  // the text without them, taken instead when many lines go.
-  void RemoveLines(const std::vector<std::size_t>& lines, const std::string& remaining);
+  // Removes the lines (ascending indices) as one undo step, or as part of
+  // the last one (the strokes of one eraser drag); `remaining` is the text
+  // without them, taken instead when many lines go. False when no line went.
+  bool RemoveLines(const std::vector<std::size_t>& lines, const std::string& remaining, bool join_last_step);
   // Adds a line at the end, on a line of its own.
   void AppendLine(const std::string& line);
   // A new text (an opened file) or none.
@@ -56,6 +57,11 @@ class DataDocument {
   void SetDetectedDelimiter(const std::string& delimiter);
   // Writes the text with the box's delimiter instead of the last applied one.
   void ApplyDelimiter();
+
+  // True when the text changed since it was opened, saved or emptied (undo
+  // back to that state makes it false again).
+  bool Modified() const;
+  void MarkSaved();
 
   // The file the text was opened from or saved to; empty for a new text.
   const QString& FileName() const { return file_name_; }

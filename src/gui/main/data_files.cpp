@@ -6,43 +6,73 @@
 #include "data/atomic_file.hpp"
 #include "data/file_text.hpp"
 #include "gui/common/qt_text.hpp"
+#include "gui/main/data_document.hpp"
 
 namespace velkar::gui {
 
-QString AskOpenPath(const UserDialogs& dialogs, QWidget* parent, text::Language language) {
-  const QString filter = QText(CaptionId::OpenFilterText, language) + QStringLiteral(";;") +
-                         QText(CaptionId::OpenFilterAll, language);
-  return dialogs.open_file_name ? dialogs.open_file_name(parent, filter) : QString();
+DataFiles::DataFiles(QWidget* parent, const UserDialogs& dialogs, const shell::WindowSettings& settings,
+                     DataDocument& document)
+    : parent_(parent), dialogs_(dialogs), settings_(settings), document_(document) {}
+
+QString DataFiles::AskOpenPath() const {
+  const Language l = settings_.UiLanguage;
+  const QString filter = QText(CaptionId::OpenFilterText, l) + QStringLiteral(";;") + QText(CaptionId::OpenFilterAll, l);
+  return dialogs_.open_file_name ? dialogs_.open_file_name(parent_, filter) : QString();
 }
 
-QString AskSavePath(const UserDialogs& dialogs, QWidget* parent, const QString& current,
-                    const shell::WindowSettings& settings) {
-  const QString suggested = current.isEmpty() ? QText(CaptionId::SaveDefaultName, settings.UiLanguage) : current;
-  const QString filter = QText(CaptionId::OpenFilterText, settings.UiLanguage);
-  for (;;) {
-    const QString path = dialogs.save_file_name ? dialogs.save_file_name(parent, suggested, filter) : QString();
-    if (path.isEmpty() || !QFileInfo::exists(path)) return path;
-    if (dialogs.ask_yes_no && dialogs.ask_yes_no(parent, ToQString(settings.overwrite_question))) return path;
-    // No: the save dialog again.
-  }
-}
-
-DataFileText ReadDataFile(const QString& path, text::Language language) {
+std::optional<std::string> DataFiles::Read(const QString& path) const {
   QFile file(path);
   const auto failure = [&](TextId what) {
-    return DataFileText{{}, QText(what, language) + QStringLiteral(": ") + path + QLatin1Char('\n') +
-                                file.errorString()};
+    ShowError(QText(what, settings_.UiLanguage) + QStringLiteral(": ") + path + QLatin1Char('\n') +
+              file.errorString());
+    return std::nullopt;
   };
   if (!file.open(QIODevice::ReadOnly)) return failure(TextId::CannotOpenFile);
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) return failure(TextId::CannotReadFile);
-  return {data::NormaliseLineEnds(data::DecodeFileText(std::string_view(bytes.constData(), bytes.size()))), {}};
+  return data::NormaliseLineEnds(data::DecodeFileText(std::string_view(bytes.constData(), bytes.size())));
 }
 
-QString WriteDataFile(const QString& path, const std::string& text, text::Language language) {
+bool DataFiles::Save(const QString& path) {
   std::string error;
-  if (data::WriteFileAtomically(QFile::encodeName(path).toStdString(), text, error)) return {};
-  return QText(TextId::CannotWriteFile, language) + QLatin1Char('\n') + QString::fromLocal8Bit(error.c_str());
+  if (!data::WriteFileAtomically(QFile::encodeName(path).toStdString(), document_.Text(), error)) {
+    ShowError(QText(TextId::CannotWriteFile, settings_.UiLanguage) + QLatin1Char('\n') +
+              QString::fromLocal8Bit(error.c_str()));
+    return false;
+  }
+  document_.SetFileName(QFileInfo(path).absoluteFilePath());
+  document_.MarkSaved();
+  return true;
+}
+
+bool DataFiles::SaveAs() {
+  const Language l = settings_.UiLanguage;
+  const QString current = document_.FileName();
+  const QString suggested = current.isEmpty() ? QText(CaptionId::SaveDefaultName, l) : current;
+  const QString filter = QText(CaptionId::OpenFilterText, l);
+  for (;;) {
+    const QString path = dialogs_.save_file_name ? dialogs_.save_file_name(parent_, suggested, filter) : QString();
+    if (path.isEmpty()) return false;
+    if (!QFileInfo::exists(path) ||
+        (dialogs_.ask_yes_no && dialogs_.ask_yes_no(parent_, ToQString(settings_.overwrite_question))))
+      return Save(path);
+    // No: the save dialog again.
+  }
+}
+
+bool DataFiles::ConfirmDiscard() {
+  if (!document_.Modified() || document_.Text().empty()) return true;
+  const QString question = QText(CaptionId::UnsavedDataQuestion, settings_.UiLanguage);
+  switch (dialogs_.ask_save_changes ? dialogs_.ask_save_changes(parent_, question) : SaveChoice::Discard) {
+    case SaveChoice::Save: return SaveAs();
+    case SaveChoice::Discard: return true;
+    case SaveChoice::Cancel: return false;
+  }
+  return false;
+}
+
+void DataFiles::ShowError(const QString& message) const {
+  if (dialogs_.show_error) dialogs_.show_error(parent_, message);
 }
 
 }  // namespace velkar::gui

@@ -47,8 +47,15 @@ void DataPanel::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  if (key == Qt::Key_F11 && mods == Qt::ControlModifier) {
+  if ((key == Qt::Key_F11 && mods == Qt::ControlModifier) || event->matches(QKeySequence::Undo)) {
     undo();
+    emit textRestored();
+    event->accept();
+    return;
+  }
+  if (event->matches(QKeySequence::Redo)) {
+    redo();
+    emit textRestored();
     event->accept();
     return;
   }

@@ -24,6 +24,8 @@ class DataPanel : public QPlainTextEdit {
   void pasteWithCleanUpRequested();
   // The right mouse button: the line at the caret to its pole.
   void lineToPoleRequested();
+  // Undo (Ctrl+Z, Ctrl+F11) or redo (Ctrl+Y, Ctrl+Shift+Z) changed the text.
+  void textRestored();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

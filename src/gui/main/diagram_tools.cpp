@@ -16,6 +16,8 @@ DiagramTools::DiagramTools(DiagramView* view, shell::WindowSettings& settings, D
   connect(view_, &DiagramView::mouseEntered, this, &DiagramTools::MouseEnter);
   connect(view_, &DiagramView::mouseLeft, this, &DiagramTools::MouseLeave);
   connect(view_, &DiagramView::wheelTurned, this, &DiagramTools::TurnWheel);
+  // The strokes of one eraser drag, the release's included, are one undo step.
+  connect(view_, &DiagramView::mouseReleased, this, [this] { erase_drag_ = false; });
   // The manual rotation commits on the button release; it comes with its
   // command.
 }
@@ -42,9 +44,11 @@ void DiagramTools::MouseMove(QPoint position, Qt::MouseButtons buttons) {
   last_position_ = position;
   cursor_ = stereonet::CursorOrientationAt(position.x(), position.y());
   emit cursorMoved(position, cursor_);
-  view_->ShowAngle(stereonet::UpdateAngleTool(angle_tool_, cursor_, position.x(), position.y(),
-                                              buttons.testFlag(Qt::MiddleButton), manual_rotation_on_,
-                                              settings_.decimal_separator));
+  const bool angle_button =
+      buttons.testFlag(Qt::MiddleButton) || (angle_on_left_ && !eraser_on_ && buttons.testFlag(Qt::LeftButton));
+  view_->ShowAngle(stereonet::UpdateAngleTool(angle_tool_, cursor_, position.x(), position.y(), angle_button,
+                                              manual_rotation_on_, settings_.decimal_separator));
+  if (!buttons.testFlag(Qt::LeftButton)) erase_drag_ = false;
   if (eraser_on_) {
     if (buttons.testFlag(Qt::LeftButton)) EraseAtCursor();
     view_->DrawEraser(position, settings_.EraserRadius);
@@ -59,7 +63,7 @@ void DiagramTools::Click() {
     EraseAtCursor();
     return;
   }
-  if (manual_rotation_on_ || !host_.clicks_add_data()) return;
+  if (manual_rotation_on_ || angle_on_left_ || !host_.clicks_add_data()) return;
   const stereonet::PlotSettings plot = host_.plot_settings();
   document_.AppendLine(stereonet::DatumLine(cursor_, plot.data.mode, plot.data.delimiter));
   emit dataChanged();
@@ -68,8 +72,13 @@ void DiagramTools::Click() {
 void DiagramTools::EraseAtCursor() {
   const stereonet::EraseResult r =
       stereonet::EraseAt(document_.Text(), host_.plot_settings().data, cursor_, settings_.EraserRadius);
-  document_.RemoveLines(r.removed_lines, r.text);
+  if (document_.RemoveLines(r.removed_lines, r.text, erase_drag_)) erase_drag_ = true;
   emit dataChanged();
+}
+
+std::optional<QPoint> DiagramTools::PointerPosition() const {
+  if (!view_->underMouse()) return std::nullopt;
+  return last_position_;
 }
 
 void DiagramTools::MouseEnter() {

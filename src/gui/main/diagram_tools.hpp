@@ -7,6 +7,7 @@
 #include <QPoint>
 
 #include <functional>
+#include <optional>
 
 #include "geometry/vectors.hpp"
 #include "shell/command_settings.hpp"
@@ -36,6 +37,13 @@ class DiagramTools : public QObject {
   void SetEraser(bool on);
   // The wheel over the window changes the eraser's size.
   void TurnWheel(int delta);
+  // The angle tool on the left button too (for a mouse without a middle
+  // button); clicks then add no data.
+  void ToggleAngleToolOnLeftButton() { angle_on_left_ = !angle_on_left_; }
+  // Where the pointer was at its last move over the diagram; empty when it
+  // is not over the diagram.
+  std::optional<QPoint> PointerPosition() const;
+  geometry::Orientation CursorOrientation() const { return cursor_; }
 
  signals:
   // The pointer moved to `position` over `cursor`.
@@ -58,6 +66,8 @@ class DiagramTools : public QObject {
   geometry::Orientation cursor_;  // under the pointer at the last move
   QPoint last_position_;
   bool eraser_on_ = false;
+  bool erase_drag_ = false;     // the left button is held and a stroke removed lines
+  bool angle_on_left_ = false;
   bool manual_rotation_on_ = false;  // the manual rotation comes with its command
 };
 

@@ -16,7 +16,18 @@ namespace velkar::gui {
 
 namespace {
 constexpr int kAngleLabelHeight = 20;
+constexpr int kAngleLabelOpacity = 190;
 constexpr int kDiscSize = 7;
+// The label sits below and right of the pointer; near the right or lower
+// edge it moves to the other side of the pointer, so that it stays whole.
+QPoint AngleLabelPosition(QPoint below_right, QSize label, QSize view) {
+  constexpr int kOffset = 15;  // from the pointer to the label's corner
+  QPoint p = below_right;
+  if (p.x() + label.width() > view.width()) p.setX(p.x() - 2 * kOffset - label.width());
+  if (p.y() + label.height() > view.height()) p.setY(p.y() - 2 * kOffset - label.height());
+  return p;
+}
+
 }  // namespace
 
 DiagramView::DiagramView(const raster::RasterImage& diagram, QWidget* parent)
@@ -29,8 +40,10 @@ DiagramView::DiagramView(const raster::RasterImage& diagram, QWidget* parent)
   ImLabel9 = new QFrame(this);
   ImLabel9->setObjectName("ImLabel9");
   ImLabel9->setAutoFillBackground(true);
+  // Translucent white: the label stays legible over the data and does not
+  // cut the net's circle.
   QPalette white = ImLabel9->palette();
-  white.setColor(QPalette::Window, Qt::white);
+  white.setColor(QPalette::Window, QColor(255, 255, 255, kAngleLabelOpacity));
   ImLabel9->setPalette(white);
   Label9 = new QLabel(ImLabel9);
   Label9->setObjectName("Label9");
@@ -76,7 +89,7 @@ void DiagramView::ShowAngle(const stereonet::AngleDisplay& angle) {
     Label9->adjustSize();
     ImLabel9->resize(Label9->width(), kAngleLabelHeight);
     Label9->move(0, (kAngleLabelHeight - Label9->height()) / 2);
-    ImLabel9->move(angle.label_x, angle.label_y);
+    ImLabel9->move(AngleLabelPosition(QPoint(angle.label_x, angle.label_y), ImLabel9->size(), size()));
     ImLabel9->show();
     ImLabel9->raise();
     Puntred->move(angle.disc_x, angle.disc_y);

@@ -34,6 +34,7 @@ MainToolBar::MainToolBar(std::span<const ToolbarRow> rows, TVynSoub* window) : Q
     button->setObjectName(QLatin1String(row.name));
     button->setFixedSize(kButtonWidth, kButtonHeight);
     action->setCheckable(row.flags & ToolbarRow::kCheckable);
+    if (row.shortcut.key() != Qt::Key_unknown) action->setShortcut(QKeySequence(row.shortcut));
     action->setEnabled(row.handler != nullptr && !(row.flags & ToolbarRow::kDisabled));
     if (row.handler) connect(action, &QAction::triggered, window, row.handler);
     if (row.right_handler) {
@@ -46,8 +47,14 @@ MainToolBar::MainToolBar(std::span<const ToolbarRow> rows, TVynSoub* window) : Q
 }
 
 void MainToolBar::SetHints(Language language) {
-  for (const ToolbarRow& row : rows_)
-    if (row.hint) Action(row.name)->setToolTip(QText(*row.hint, language));
+  for (const ToolbarRow& row : rows_) {
+    QAction* action = Action(row.name);
+    if (const auto text = row.menu_text ? row.menu_text : row.hint) action->setText(QText(*text, language));
+    if (!row.hint) continue;
+    QString hint = QText(*row.hint, language);
+    if (!row.handler) hint += QLatin1Char('\n') + QText(CaptionId::NotAvailableYet, language);
+    action->setToolTip(hint);
+  }
 }
 
 void MainToolBar::SetEraserPicture(bool on) {

@@ -33,6 +33,8 @@ struct ToolbarRow {
   void (TVynSoub::*handler)() = nullptr;    // none: the command comes later, the button is disabled
   void (TVynSoub::*right_handler)() = nullptr;  // the right mouse button, where it is a command
   unsigned flags = kNone;
+  QKeyCombination shortcut = Qt::Key_unknown;  // Key_unknown: none
+  std::optional<CaptionId> menu_text = std::nullopt;  // the text in the menus where it is not the hint
 };
 
 // The rows of the main window's toolbar, left to right.
@@ -44,7 +46,8 @@ class MainToolBar : public QToolBar {
   // Builds the buttons of the rows and connects them to the window.
   MainToolBar(std::span<const ToolbarRow> rows, TVynSoub* window);
 
-  // The hints of the language (a few stay Czech in both).
+  // The hints and the menu texts of the language (a few stay Czech in
+  // both); a command still to come says so under its hint.
   void SetHints(Language language);
   // The eraser button's picture: off or on.
   void SetEraserPicture(bool on);

@@ -4,26 +4,29 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QScreen>
-#include <QVBoxLayout>
 #include <QWheelEvent>
+
+#include <utility>
 
 #include "data/data_edit.hpp"
 #include "data/data_text.hpp"
-#include "data/processors.hpp"
 #include "data/line_reader.hpp"
+#include "data/processors.hpp"
 #include "gui/common/qt_colour.hpp"
 #include "gui/common/qt_text.hpp"
+#include "gui/common/window_placement.hpp"
 #include "gui/common/work_window.hpp"
 #include "gui/main/about_panel.hpp"
 #include "gui/main/contour_commands.hpp"
+#include "gui/main/data_column.hpp"
 #include "gui/main/data_files.hpp"
 #include "gui/main/data_panel.hpp"
 #include "gui/main/delimiter_box.hpp"
 #include "gui/main/diagram_tools.hpp"
 #include "gui/main/diagram_view.hpp"
+#include "gui/main/main_menu.hpp"
 #include "gui/main/main_toolbar.hpp"
 #include "gui/main/parameter_column.hpp"
 #include "gui/main/plot_panel.hpp"
@@ -39,8 +42,6 @@ using stereonet::DiagramKind;
 
 namespace {
 
-constexpr int kLeftColumnWidth = 210;
-constexpr int kDataPanelHeight = 314;
 // Status panels: the file, the cursor read-out, the plot's count.
 constexpr int kFilePanel = 0, kReadOutPanel = 1, kCountPanel = 2;
 // Files of this many lines and more are plotted only on request after Open.
@@ -63,9 +64,11 @@ TVynSoub::TVynSoub(QWidget* parent) : QMainWindow(parent), dialogs_(SystemDialog
   // The first plot, on the empty data panel.
   VynesMemoClick();
   about->SetLanguage(settings_.UiLanguage);
+  // Typing starts in the data panel.
+  Vlozit->setFocus();
   // The fixed size and the position.
   setFixedSize(sizeHint());
-  PlaceOnScreen();
+  PlaceMainWindow(this);
   // The filter on the (empty) data text.
   const std::string filtered = data::FilterDataText(document_->Text());
   if (filtered != document_->Text()) document_->Load(filtered);
@@ -90,12 +93,21 @@ bool TVynSoub::EraserOn() const { return tools_->EraserOn(); }
 void TVynSoub::BuildControls() {
   ToolBar1 = new MainToolBar(MainToolbarRows(), this);
   addToolBar(Qt::TopToolBarArea, ToolBar1);
+  menu_ = new MainMenuBar(ToolBar1, this);
+  setMenuBar(menu_);
 
   auto* central = new QWidget(this);
   auto* row = new QHBoxLayout(central);
   row->setContentsMargins(6, 6, 6, 6);
   row->setSpacing(6);
-  row->addWidget(BuildLeftColumn(), 0, Qt::AlignTop);
+  auto* data_column = new DataColumn;
+  row->addWidget(data_column, 0, Qt::AlignTop);
+  data_column_ = data_column;
+  Vlozit = data_column->Panel();
+  DeliRich = data_column->Delimiter();
+  plot_panel_ = data_column->Plot();
+  document_ = std::make_unique<DataDocument>(Vlozit, DeliRich);
+  files_ = std::make_unique<DataFiles>(this, dialogs_, settings_, *document_);
   diagram_image_.Resize(raster::kDiagramWidth, raster::kDiagramHeight);
   Diaga = new DiagramView(diagram_image_, central);
   row->addWidget(Diaga, 0, Qt::AlignTop);
@@ -120,35 +132,8 @@ void TVynSoub::BuildControls() {
   contour_host.show_error = [this](const QString& message) { ShowError(message); };
   contour_host.choose_colour = [this](data::Rgb& colour) { return ChooseColour(colour); };
   contour_host.caption = [this] { return Caption(); };
-  contour_host.repaint = [this] { Diaga->update(); };
+  contour_host.repaint = [this] { DiagramShown(); };
   contour_ = new ContourCommands(this, parameters_, StatusBar1, diagram_image_, settings_, std::move(contour_host));
-}
-
-QWidget* TVynSoub::BuildLeftColumn() {
-  auto* column = new QWidget;
-  column->setFixedWidth(kLeftColumnWidth);
-  auto* layout = new QVBoxLayout(column);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(5);
-
-  auto* delimiter_row = new QHBoxLayout;
-  Label13 = new QLabel;
-  Label13->setObjectName("Label13");
-  DeliRich = new DelimiterBox;
-  DeliRich->setFixedWidth(30);
-  delimiter_row->addWidget(Label13);
-  delimiter_row->addWidget(DeliRich);
-  delimiter_row->addStretch(1);
-  layout->addLayout(delimiter_row);
-
-  Vlozit = new DataPanel;
-  Vlozit->setFixedHeight(kDataPanelHeight);
-  layout->addWidget(Vlozit);
-  document_ = std::make_unique<DataDocument>(Vlozit, DeliRich);
-
-  plot_panel_ = new PlotPanel;
-  layout->addWidget(plot_panel_, 1);
-  return column;
 }
 
 void TVynSoub::ConnectControls() {
@@ -157,9 +142,8 @@ void TVynSoub::ConnectControls() {
     document_->PasteWithCleanUp(QGuiApplication::clipboard()->text());
     VynesMemoClick();
   });
-  connect(Vlozit, &DataPanel::lineToPoleRequested, this, [this] {
-    if (document_->LineToPole(settings_.decimal_separator)) VynesMemoClick();
-  });
+  connect(Vlozit, &DataPanel::lineToPoleRequested, this, &TVynSoub::LineToPole);
+  connect(Vlozit, &DataPanel::textRestored, this, &TVynSoub::VynesMemoClick);
   connect(DeliRich, &DelimiterBox::applyRequested, this, [this] {
     document_->ApplyDelimiter();
     VynesMemoClick();
@@ -171,31 +155,24 @@ void TVynSoub::ConnectControls() {
     plot_panel_->SetElementColour(settings_.element_colour);
     RedrawByDiagramKind();
   });
-  connect(plot_panel_, &PlotPanel::opacityDragged, this,
-          [this](int x) { settings_.great_circle_opacity = shell::GreatCircleOpacityAt(x); });
+  connect(plot_panel_, &PlotPanel::opacityDragged, this, [this](int x) {
+    settings_.great_circle_opacity = shell::GreatCircleOpacityAt(x);
+    RedrawByDiagramKind();
+  });
   connect(plot_panel_, &PlotPanel::legendChosen, this, &TVynSoub::RedrawByDiagramKind);
   connect(plot_panel_, &PlotPanel::orientationChosen, this, [this] {
     if (plot_panel_->OrientationCleared()) parameters_->Matrix()->hide();
     RedrawByDiagramKind();
   });
-  connect(plot_panel_, &PlotPanel::orientationColourWanted, this, [this] {
-    if (ChooseColour(settings_.orientation_colour)) VynesMemoClick();
-  });
-  connect(plot_panel_, &PlotPanel::referencePicturesRequested, this, [this] {
-    // Over the lower part of the data panel, next to the plot mode.
-    reference_pictures_->ShowAt(Vlozit->mapTo(centralWidget(), QPoint(4, Vlozit->height() - 4)));
-  });
+  connect(plot_panel_, &PlotPanel::orientationColourWanted, this, &TVynSoub::ChooseOverlayColour);
+  connect(plot_panel_, &PlotPanel::referencePicturesRequested, this, &TVynSoub::ShowReferencePictures);
   connect(reference_pictures_, &ReferencePictures::symbolCodeChosen, this, [this](int y) {
     document_->AppendSymbolCode(data::SymbolCodeAtY(y));
     reference_pictures_->Hide();
     VynesMemoClick();
   });
 
-  connect(tools_, &DiagramTools::cursorMoved, this, [this](QPoint at, geometry::Orientation cursor) {
-    const shell::ReadOutContext context{cursor, at.x(), at.y(), &contour_->Density(), contour_->Percent(),
-                                        settings_.decimal_separator};
-    SetStatus(kReadOutPanel, ToQString(shell::DiagramReadOut(settings_.DiagramKind, context)));
-  });
+  connect(tools_, &DiagramTools::cursorMoved, this, &TVynSoub::ShowReadOut);
   connect(tools_, &DiagramTools::dataChanged, this, &TVynSoub::VynesMemoClick);
   connect(contour_, &ContourCommands::redrawWanted, this, &TVynSoub::RedrawByDiagramKind);
 
@@ -215,20 +192,12 @@ void TVynSoub::ConnectControls() {
 void TVynSoub::ApplyTexts() {
   const Language l = settings_.UiLanguage;
   if (!ContouringRuns()) setWindowTitle(Caption());
+  qt_translation_.Apply(l);
   ToolBar1->SetHints(l);
-  Label13->setText(QText(CaptionId::DelimiterLabel, l));
-  plot_panel_->ApplyTexts(l);
+  menu_->ApplyTexts(l);
+  data_column_->ApplyTexts(l);
+  ShowFilePanel();
   parameters_->ApplyTexts(l);
-}
-
-void TVynSoub::PlaceOnScreen() {
-  const QList<QScreen*> screens = QGuiApplication::screens();
-  QScreen* screen = QGuiApplication::primaryScreen();
-  const QSize size = frameGeometry().size().expandedTo(this->size());
-  const QRect area = screen ? screen->geometry() : QRect(0, 0, size.width(), size.height());
-  const shell::WindowPosition p = shell::MainWindowPosition(static_cast<int>(screens.size()), area.width(),
-                                                            area.height(), size.width(), size.height());
-  move(area.left() + p.left, area.top() + p.top);
 }
 
 QString TVynSoub::Caption() const {
@@ -271,6 +240,7 @@ void TVynSoub::VynesMemoClick() {
   try {
     stereonet::PlotResult r = stereonet::PlotData(document_->Text(), CurrentPlotSettings(), diagram_image_);
     settings_.DataCount = r.data_count;
+    if (std::exchange(awaiting_plot_, false)) ShowFilePanel();
     settings_.DiagramKind = r.diagram_kind;
     vector_picture_ = std::move(r.picture);
     SetStatus(kCountPanel, ToQString(r.status_text));
@@ -278,7 +248,22 @@ void TVynSoub::VynesMemoClick() {
   } catch (const std::bad_alloc&) {
     ShowError(QText(TextId::OutOfMemory, settings_.UiLanguage));
   }
+  DiagramShown();
+}
+
+void TVynSoub::DiagramShown() {
   Diaga->update();
+  // The read-out belongs to the diagram now shown.
+  if (const auto at = tools_->PointerPosition())
+    ShowReadOut(*at, tools_->CursorOrientation());
+  else
+    SetStatus(kReadOutPanel, QString());
+}
+
+void TVynSoub::ShowReadOut(QPoint position, geometry::Orientation cursor) {
+  const shell::ReadOutContext context{cursor, position.x(), position.y(), &contour_->Density(), contour_->Percent(),
+                                      settings_.decimal_separator};
+  SetStatus(kReadOutPanel, ToQString(shell::DiagramReadOut(settings_.DiagramKind, context)));
 }
 
 void TVynSoub::ToolButton9Click() { contour_->Start(); }
@@ -286,11 +271,18 @@ void TVynSoub::ToolButton9Click() { contour_->Start(); }
 void TVynSoub::SpeedButton2Click() { contour_->Redraw(); }
 
 void TVynSoub::NewFile() {
+  if (files_->ConfirmDiscard()) ResetDocument();
+}
+
+void TVynSoub::ResetDocument() {
+  // A density computation of the old data stops; its grid would describe
+  // data that are gone.
+  contour_->Cancel();
   // The manual rotation, when on, ends here as its own button would; it
   // comes with its command.
-  SetStatus(kFilePanel, QString());
   document_->Clear();
-  document_->SetFileName(QString());
+  awaiting_plot_ = false;
+  ShowFilePanel();
   VynesMemoClick();
   SetEraser(false);
   ToolBar1->Action("Undoton")->setVisible(false);
@@ -300,7 +292,7 @@ void TVynSoub::NewFile() {
 }
 
 void TVynSoub::OpenFileDialog() {
-  const QString path = AskOpenPath(dialogs_, this, settings_.UiLanguage);
+  const QString path = files_->AskOpenPath();
   if (!path.isEmpty()) {
     OpenFile(path);
     return;
@@ -310,40 +302,75 @@ void TVynSoub::OpenFileDialog() {
 }
 
 bool TVynSoub::OpenFile(const QString& path) {
-  const DataFileText file = ReadDataFile(path, settings_.UiLanguage);
-  if (!file.error.isEmpty()) {
-    ShowError(file.error);
-    return false;
-  }
-  NewFile();
-  document_->SetFileName(path);
-  document_->SetDetectedDelimiter(data::DetectDelimiter(data::FirstLine(file.text)));
-  SetStatus(kFilePanel, path);
+  const std::optional<std::string> text = files_->Read(path);
+  if (!text || !files_->ConfirmDiscard()) return false;
+  ResetDocument();
+  // The absolute path: Save proposes the file's own folder.
+  document_->SetFileName(QFileInfo(path).absoluteFilePath());
+  document_->SetDetectedDelimiter(data::DetectDelimiter(data::FirstLine(*text)));
   // The filter runs on the loaded text; loading the filtered text is the
   // same in one step.
-  const std::string filtered = data::FilterDataText(file.text);
+  const std::string filtered = data::FilterDataText(*text);
   document_->Load(filtered);
   QCoreApplication::processEvents();
-  if (data::CountLines(filtered) < kPlotOnOpenLimit) VynesMemoClick();
+  // A large file is plotted on request: the empty net of New stays, and the
+  // file panel says so until then.
+  awaiting_plot_ = data::CountLines(filtered) >= kPlotOnOpenLimit;
+  ShowFilePanel();
+  if (!awaiting_plot_) VynesMemoClick();
   return true;
+}
+
+void TVynSoub::ShowFilePanel() {
+  QString text = document_->FileName();
+  if (awaiting_plot_) text += QText(CaptionId::BigFileNotPlotted, settings_.UiLanguage);
+  SetStatus(kFilePanel, text);
 }
 
 void TVynSoub::SaveFileDialog() {
-  const QString path = AskSavePath(dialogs_, this, document_->FileName(), settings_);
-  if (!path.isEmpty()) SaveFile(path);
+  if (files_->SaveAs()) ShowFilePanel();
 }
 
 bool TVynSoub::SaveFile(const QString& path) {
-  if (const QString error = WriteDataFile(path, document_->Text(), settings_.UiLanguage); !error.isEmpty()) {
-    ShowError(error);
-    return false;
-  }
-  document_->SetFileName(path);
-  SetStatus(kFilePanel, path);
+  if (!files_->Save(path)) return false;
+  ShowFilePanel();
   return true;
 }
 
-void TVynSoub::UndoDataEdit() { Vlozit->undo(); }
+void TVynSoub::UndoDataEdit() {
+  Vlozit->undo();
+  VynesMemoClick();
+}
+
+void TVynSoub::LineToPole() {
+  if (document_->LineToPole(settings_.decimal_separator)) VynesMemoClick();
+}
+
+void TVynSoub::ShowReferencePictures() {
+  // Over the lower part of the data panel, next to the plot mode.
+  reference_pictures_->ShowAt(Vlozit->mapTo(centralWidget(), QPoint(4, Vlozit->height() - 4)));
+}
+
+void TVynSoub::ToggleLegendGrey() { plot_panel_->ToggleLegendGrey(); }
+
+void TVynSoub::ToggleOrientationGrey() { plot_panel_->ToggleOrientationGrey(); }
+
+void TVynSoub::ChooseOverlayColour() {
+  if (ChooseColour(settings_.orientation_colour)) VynesMemoClick();
+}
+
+void TVynSoub::ChooseOpacity() {
+  if (!dialogs_.ask_number) return;
+  if (const auto opacity = dialogs_.ask_number(this, QText(CaptionId::OpacityLabel, settings_.UiLanguage),
+                                               settings_.great_circle_opacity, 0, 255)) {
+    settings_.great_circle_opacity = *opacity;
+    RedrawByDiagramKind();
+  }
+}
+
+void TVynSoub::ToggleAngleTool() { tools_->ToggleAngleToolOnLeftButton(); }
+
+void TVynSoub::Quit() { close(); }
 
 void TVynSoub::DirectionCosines() {
   const std::string error = document_->DirectionCosinesToData(settings_.decimal_separator, settings_.UiLanguage);
@@ -356,25 +383,17 @@ void TVynSoub::DirectionCosines() {
 
 void TVynSoub::CommasToPoints() { document_->CommasToPoints(); }
 
-void TVynSoub::ShowDigitizer() {
-  if (digitizer_) digitizer_->show();
-}
+void TVynSoub::ShowDigitizer() { ShowWorkWindow(digitizer_); }
+void TVynSoub::ShowFoldAnalysis() { ShowWorkWindow(folds_); }
+void TVynSoub::ShowTrendMap() { ShowWorkWindow(trend_map_); }
 
-void TVynSoub::ShowFoldAnalysis() {
-  if (folds_) folds_->show();
-}
-
-void TVynSoub::ShowTrendMap() {
-  if (trend_map_) trend_map_->show();
+void TVynSoub::ShowWorkWindow(WorkWindow* window) {
+  if (window) window->show();
 }
 
 void TVynSoub::ToolButton20Click() {
-  if (about->isVisible()) {
-    about->hide();
-  } else {
-    about->show();
-    about->raise();
-  }
+  about->setVisible(!about->isVisible());
+  about->raise();
 }
 
 void TVynSoub::SwitchToEnglish() {
@@ -384,6 +403,8 @@ void TVynSoub::SwitchToEnglish() {
   about->SetLanguage(settings_.UiLanguage);
   for (WorkWindow* w : {digitizer_, folds_, trend_map_})
     if (w) w->SetCaptions();
+  // The count and the matrix text of the diagram come in the new language.
+  RedrawByDiagramKind();
 }
 
 // ---------------------------------------------------------------- the diagram
@@ -398,6 +419,10 @@ void TVynSoub::SetEraser(bool on) {
 // ---------------------------------------------------------------- events
 
 void TVynSoub::closeEvent(QCloseEvent* event) {
+  if (!files_->ConfirmDiscard()) {
+    event->ignore();
+    return;
+  }
   // A running density computation stops; its workers are waited for.
   contour_->Cancel();
   QMainWindow::closeEvent(event);

@@ -12,22 +12,25 @@
 
 #include "contour/density.hpp"
 #include "export/vector_picture.hpp"
+#include "gui/common/qt_translation.hpp"
 #include "gui/common/user_dialogs.hpp"
 #include "gui/main/data_document.hpp"
 #include "shell/command_settings.hpp"
 #include "shell/window_settings.hpp"
 #include "raster/image.hpp"
 
-class QLabel;
 
 namespace velkar::gui {
 
 class AboutPanel;
+class DataColumn;
+class DataFiles;
 class DataPanel;
 class DelimiterBox;
 class ContourCommands;
 class DiagramTools;
 class DiagramView;
+class MainMenuBar;
 class MainStatusBar;
 class MainToolBar;
 class ParameterColumn;
@@ -72,6 +75,16 @@ class TVynSoub : public QMainWindow {
   void ShowFoldAnalysis();                     // ToolButton17
   void ShowTrendMap();                         // ToolButton18
   void ToolButton20Click();                    // about picture shown or hidden
+  void Quit();                                 // Ctrl+Q: close the window (asks about unsaved data)
+  // What the right and middle mouse buttons do on the controls, also as
+  // menu items.
+  void LineToPole();                           // right button in the data panel
+  void ShowReferencePictures();                // right button on the plot mode
+  void ToggleLegendGrey();                     // right button on Legenda
+  void ToggleOrientationGrey();                // right button on OriCH
+  void ChooseOverlayColour();                  // middle button over OriCH
+  void ChooseOpacity();                        // middle button on the colour swatch
+  void ToggleAngleTool();                      // the angle tool on the left button as well
 
  signals:
   void closed();
@@ -82,11 +95,9 @@ class TVynSoub : public QMainWindow {
 
  private:
   void BuildControls();
-  QWidget* BuildLeftColumn();
   void ConnectControls();
   // Captions and hints of the current UiLanguage.
   void ApplyTexts();
-  void PlaceOnScreen();
   QString Caption() const;
 
   stereonet::PlotSettings CurrentPlotSettings() const;
@@ -97,22 +108,35 @@ class TVynSoub : public QMainWindow {
   bool ChooseColour(data::Rgb& colour);
   void SwitchToEnglish();                      // the English flag
   void SetEraser(bool on);
+  void ShowWorkWindow(WorkWindow* window);
+  // Empties the document as New does, without asking.
+  void ResetDocument();
+  // Everything that shows the diagram's state follows a redraw: the view,
+  // the read-out under the pointer.
+  void DiagramShown();
+  void ShowReadOut(QPoint position, geometry::Orientation cursor);
+  // The file panel: the document's file, and whether it waits for a plot.
+  void ShowFilePanel();
 
   shell::WindowSettings settings_;
   UserDialogs dialogs_;
   raster::RasterImage diagram_image_;
   export_::VectorPicture vector_picture_;
 
+  QtTranslation qt_translation_;
   MainToolBar* ToolBar1 = nullptr;
+  MainMenuBar* menu_ = nullptr;
   DataPanel* Vlozit = nullptr;
   DelimiterBox* DeliRich = nullptr;
-  QLabel* Label13 = nullptr;
+  DataColumn* data_column_ = nullptr;
   std::unique_ptr<DataDocument> document_;
+  std::unique_ptr<DataFiles> files_;
   PlotPanel* plot_panel_ = nullptr;
   ReferencePictures* reference_pictures_ = nullptr;
   DiagramView* Diaga = nullptr;
   AboutPanel* about = nullptr;
   ParameterColumn* parameters_ = nullptr;
+  bool awaiting_plot_ = false;  // a large file was opened and is not plotted yet
   MainStatusBar* StatusBar1 = nullptr;
   DiagramTools* tools_ = nullptr;
   ContourCommands* contour_ = nullptr;

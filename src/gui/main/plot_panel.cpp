@@ -113,6 +113,10 @@ void PlotPanel::SetElementColour(data::Rgb c) { ImBarPunt->SetColour(ToQColor(c)
 
 bool PlotPanel::OrientationCleared() const { return OriCH->checkState() == Qt::Unchecked; }
 
+void PlotPanel::ToggleLegendGrey() { Legenda->ToggleGrey(); }
+
+void PlotPanel::ToggleOrientationGrey() { OriCH->ToggleGrey(); }
+
 bool PlotPanel::eventFilter(QObject* watched, QEvent* event) {
   // Moving over the orientation box with the middle button held asks for the
   // colour of the eigenvector overlay, once per press.

@@ -34,6 +34,9 @@ class PlotPanel : public QWidget {
   void ReadInto(shell::PlotControls& controls) const;
   void SetElementColour(data::Rgb colour);
   bool OrientationCleared() const;
+  // The right button's grey state of the legend and of the orientation.
+  void ToggleLegendGrey();
+  void ToggleOrientationGrey();
 
  signals:
   // The plot mode or the symbol size changed.

@@ -11,9 +11,9 @@ using R = ToolbarRow;
 using W = TVynSoub;
 
 const ToolbarRow kRows[] = {
-    {"ToolButton2", "new", C::HintNewFile, &W::NewFile},
-    {"Button8", "open", C::HintOpenFile, &W::OpenFileDialog},
-    {"Button4", "save", C::HintSaveFile, &W::SaveFileDialog},
+    {"ToolButton2", "new", C::HintNewFile, &W::NewFile, nullptr, R::kNone, Qt::CTRL | Qt::Key_N},
+    {"Button8", "open", C::HintOpenFile, &W::OpenFileDialog, nullptr, R::kNone, Qt::CTRL | Qt::Key_O},
+    {"Button4", "save", C::HintSaveFile, &W::SaveFileDialog, nullptr, R::kNone, Qt::CTRL | Qt::Key_S},
     {"ToolButton23", "undo", C::HintUndoData, &W::UndoDataEdit},
     {"VynesMemo", "plot", C::HintPlotData, &W::VynesMemoClick, &W::DirectionCosines, R::kSeparatorBefore},
     {"ToolButton9", "contour", C::HintContouredPlot, &W::ToolButton9Click},
@@ -22,7 +22,7 @@ const ToolbarRow kRows[] = {
     {"ToolButton8", "foldaxes", C::HintFoldAxes},
     {"ToolButton16", "twolineplanes", C::HintPlanesFromTwoLines, nullptr, nullptr, R::kHidden},
     {"ToolButton6", "eigenrotate", C::HintRotateEigenvectors},
-    {"ToolButton13", "maxima", std::nullopt},
+    {"ToolButton13", "maxima", std::nullopt, nullptr, nullptr, R::kNone, Qt::Key_unknown, C::MenuFindMaxima},
     {"ToolButton12", "manualrotation", C::HintManualRotation},
     {"Undoton", "undorotation", C::HintUndoRotation, nullptr, nullptr, R::kHidden},
     // The disabled stand-in of the rotation's undo.
@@ -42,7 +42,7 @@ const ToolbarRow kRows[] = {
     {"spare", "spare", std::nullopt},
     {"spare", "spare", std::nullopt},
     {"ToolButton19", "clock", C::HintTectonicClock, nullptr, nullptr, R::kSeparatorBefore},
-    {"ToolButton20", "about", C::HintAbout, &W::ToolButton20Click},
+    {"ToolButton20", "about", C::HintAbout, &W::ToolButton20Click, nullptr, R::kNone, Qt::Key_F1},
 };
 
 }  // namespace

@@ -1,6 +1,10 @@
 #include "gui/panels/matrix_panel.hpp"
 
-#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QTextDocument>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
@@ -11,35 +15,62 @@ namespace velkar::gui {
 
 namespace {
 
-// A tab distance that lines up the numbers of the orientation-matrix text
-// under its header in both languages: the rows put two tabs after the
-// orientation, the header n tabs after its first word, so that word must end
-// before the (3 - n)-th tab stop.
-qreal MatrixTabStop(const QFontMetricsF& metrics) {
-  qreal stop = metrics.horizontalAdvance(QStringLiteral("000/00"));
-  for (const Language language : {Language::Czech, Language::English}) {
-    const QString header = QText(TextId::MatrixHeader, language);
-    const qsizetype first_tab = header.indexOf(QLatin1Char('\t'));
-    if (first_tab < 0) continue;
-    qsizetype tabs = 0;
-    while (first_tab + tabs < header.size() && header.at(first_tab + tabs) == QLatin1Char('\t')) ++tabs;
-    if (tabs > 2) continue;
-    stop = std::max(stop, metrics.horizontalAdvance(header.left(first_tab)) / static_cast<qreal>(3 - tabs));
+constexpr qreal kTabGap = 8;
+
+QList<QTextOption::Tab> Stops(std::initializer_list<qreal> positions) {
+  QList<QTextOption::Tab> tabs;
+  for (const qreal p : positions) tabs.append(QTextOption::Tab(std::ceil(p), QTextOption::LeftTab));
+  return tabs;
+}
+
+// Tab stops that line up the matrix text in either language. The rows put
+// two tabs between the orientation and its eigenvalue and the header one or
+// two between its words: their first stop lies beyond every field before a
+// double tab, the second beyond a header word before a single tab, so that
+// both headers stand over their columns. The parameter lines put one tab
+// between label and value: their one stop lies beyond the longest label, so
+// that the values share a column.
+void LineUpMatrixText(QTextDocument* document, const QFontMetricsF& metrics) {
+  qreal first = 0, second = 0, values = 0;
+  const auto field_width = [&metrics](const QString& line, qsizetype tab) {
+    return metrics.horizontalAdvance(line.left(tab)) + kTabGap;
+  };
+  const auto is_parameter = [](const QTextBlock& block, qsizetype tab) {
+    return block.blockNumber() > 0 && block.text().mid(tab, 2) != QStringLiteral("\t\t");
+  };
+  for (QTextBlock b = document->begin(); b.isValid(); b = b.next()) {
+    const qsizetype tab = b.text().indexOf(QLatin1Char('\t'));
+    if (tab < 0) continue;
+    const qreal width = field_width(b.text(), tab);
+    if (is_parameter(b, tab))
+      values = std::max(values, width);
+    else if (b.text().mid(tab, 2) == QStringLiteral("\t\t"))
+      first = std::max(first, width);
+    else
+      second = std::max(second, width);
   }
-  return std::ceil(stop + 6);
+  second = std::max(second, first + kTabGap);
+  QTextCursor cursor(document);
+  for (QTextBlock b = document->begin(); b.isValid(); b = b.next()) {
+    const qsizetype tab = b.text().indexOf(QLatin1Char('\t'));
+    QTextBlockFormat format = b.blockFormat();
+    format.setTabPositions(tab >= 0 && is_parameter(b, tab) ? Stops({values}) : Stops({first, second}));
+    cursor.setPosition(b.position());
+    cursor.setBlockFormat(format);
+  }
 }
 
 }  // namespace
 
 MatrixPanel::MatrixPanel(QRect area, QWidget* parent) : ResultPanel("MatOrienBox", area, parent) {
-  MatVyp = new QPlainTextEdit;
+  MatVyp = new QTextEdit;
   MatVyp->setObjectName("MatVyp");
   MatVyp->setReadOnly(true);
-  MatVyp->setLineWrapMode(QPlainTextEdit::NoWrap);
+  MatVyp->setLineWrapMode(QTextEdit::NoWrap);
+  MatVyp->setAcceptRichText(false);
   QFont matrix_font = MatVyp->font();
   matrix_font.setPointSizeF(matrix_font.pointSizeF() - 1);
   MatVyp->setFont(matrix_font);
-  MatVyp->setTabStopDistance(MatrixTabStop(QFontMetricsF(matrix_font)));
   SetContent(MatVyp);
 }
 
@@ -48,6 +79,7 @@ void MatrixPanel::ApplyTexts(text::Language l) { setTitle(QText(CaptionId::Matri
 void MatrixPanel::ShowText(const std::string& text) {
   ShowOnTop();
   MatVyp->setPlainText(ToQString(text));
+  LineUpMatrixText(MatVyp->document(), QFontMetricsF(MatVyp->font()));
 }
 
 }  // namespace velkar::gui

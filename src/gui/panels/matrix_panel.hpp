@@ -8,7 +8,7 @@
 #include "gui/panels/result_panel.hpp"
 #include "text/language.hpp"
 
-class QPlainTextEdit;
+class QTextEdit;
 
 namespace velkar::gui {
 
@@ -21,7 +21,7 @@ class MatrixPanel : public ResultPanel {
   void ShowText(const std::string& text);
 
  private:
-  QPlainTextEdit* MatVyp = nullptr;
+  QTextEdit* MatVyp = nullptr;
 };
 
 }  // namespace velkar::gui
