@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "geometry/angles.hpp"
+#include "geometry/equal_area.hpp"
 #include "geometry/numbers.hpp"
 
 namespace velkar::export_ {
@@ -12,20 +13,14 @@ namespace {
 using geometry::Orientation;
 
 constexpr data::Rgb kBlack{0, 0, 0};
-constexpr double kSqrt2 = 1.41421356237309504880;
-// Below any real difference in a drawing space of 12000 units, far above the
-// rounding noise of products of a few thousand.
-
-// Relative radius of the equal-area projection of a line of this dip.
-double EqualAreaRadius(double dip) { return kSqrt2 * geometry::SinDeg((90.0 - dip) / 2.0); }
 
 std::int32_t CeilOffset(double v) { return static_cast<std::int32_t>(std::ceil(v)); }
 
 std::int32_t RoundOffset(double v) { return static_cast<std::int32_t>(geometry::RoundHalfEven(v)); }
 
-// Projection of (az, dip) with the offsets rounded to the nearest integer.
-Point ProjectRounded(double azimuth, double dip) {
-  const double rho = EqualAreaRadius(dip);
+// Projection of the direction of this azimuth and equal-area radius with the
+// offsets rounded to the nearest integer.
+Point ProjectRounded(double azimuth, double rho) {
   double sine = 0, cosine = 0;
   geometry::SinCosDeg(azimuth, sine, cosine);
   return {kNetCentreX + RoundOffset(sine * rho * kNetRadiusX),
@@ -44,7 +39,7 @@ void Line(VectorPicture& picture, Point a, Point b) {
 }  // namespace
 
 Point EmfProject(Orientation o) {
-  const double rho = EqualAreaRadius(o.dip);
+  const double rho = geometry::EqualAreaRadius(o.dip);
   double sine = 0, cosine = 0;
   geometry::SinCosDeg(o.azimuth, sine, cosine);
   return {kNetCentreX + CeilOffset(sine * rho * kNetRadiusX),
@@ -136,26 +131,33 @@ void EmfSymbol(VectorPicture& picture, SymbolShape shape, Orientation o, data::R
 }
 
 std::array<Point, kGreatCirclePoints> GreatCirclePoints(Orientation plane) {
+  return GreatCirclePoints(plane.azimuth, geometry::GreatCircleProfileOf(plane.dip));
+}
+
+std::array<Point, kGreatCirclePoints> GreatCirclePoints(double dip_direction,
+                                                        const geometry::GreatCircleProfile& profile) {
   constexpr int kMiddle = kGreatCirclePoints / 2;  // 45
   std::array<Point, kGreatCirclePoints> points{};
-  points[kMiddle] = ProjectRounded(plane.azimuth, plane.dip);
-  const double sin_dip = geometry::SinDeg(plane.dip);
-  const double cos_dip = geometry::CosDeg(plane.dip);
+  points[kMiddle] = ProjectRounded(dip_direction, geometry::EqualAreaRadius(profile.dip));
+  // The profile's lines past the dip line have pitches 88, 86, ..., 0: the
+  // k-th of them gives the points k away from the middle on both sides.
   for (int k = 1; k <= kMiddle; ++k) {
-    const double t = 90.0 - 2.0 * k;
-    const double plunge = geometry::ArcSinDeg(geometry::SinDeg(t) * sin_dip);
-    const double g = cos_dip * geometry::TanDeg(t);
-    const double delta = g == 0 ? 90.0 : geometry::ArcTanDeg(1.0 / g);
-    points[kMiddle - k] = ProjectRounded(plane.azimuth - delta, plunge);
-    points[kMiddle + k] = ProjectRounded(plane.azimuth + delta, plunge);
+    const double delta = profile.azimuth_offset[kMiddle + k];
+    const double rho = profile.radius[kMiddle + k];
+    points[kMiddle - k] = ProjectRounded(dip_direction - delta, rho);
+    points[kMiddle + k] = ProjectRounded(dip_direction + delta, rho);
   }
   return points;
 }
 
 void EmfGreatCircle(VectorPicture& picture, Orientation plane, data::Rgb colour) {
+  EmfGreatCircle(picture, plane.azimuth, geometry::GreatCircleProfileOf(plane.dip), colour);
+}
+
+void EmfGreatCircle(VectorPicture& picture, double dip_direction, const geometry::GreatCircleProfile& profile,
+                    data::Rgb colour) {
   picture.SetPen(kGreatCirclePenWidth, colour);
-  const auto points = GreatCirclePoints(plane);
-  picture.AddPolyline(points);
+  picture.AddPolyline(GreatCirclePoints(dip_direction, profile));
 }
 
 void EmfRing(VectorPicture& picture, Orientation o, data::Rgb colour) {

@@ -15,6 +15,7 @@
 
 #include "data/colour.hpp"
 #include "export/vector_picture.hpp"
+#include "geometry/equal_area.hpp"
 #include "geometry/vectors.hpp"
 
 namespace velkar::export_ {
@@ -52,7 +53,7 @@ inline constexpr int kFrameAll = 7;
 
 // Number of points of a great circle: every 2 degrees of pitch, strike end
 // to strike end.
-inline constexpr int kGreatCirclePoints = 91;
+inline constexpr int kGreatCirclePoints = geometry::kGreatCircleLines;
 
 enum class SymbolShape { kCircle, kTriangle, kSquare, kDiamond };
 
@@ -101,10 +102,16 @@ void EmfSymbol(VectorPicture& picture, SymbolShape shape, geometry::Orientation 
 // horizontal plane gives the half of the rim around its dip direction, a
 // vertical plane the diameter along its strike.
 std::array<Point, kGreatCirclePoints> GreatCirclePoints(geometry::Orientation plane);
+// The same with delta and p taken from the profile of the plane's dip
+// (geometry::GreatCircleProfileOf: its lines 46..90 are those of k = 1..45).
+std::array<Point, kGreatCirclePoints> GreatCirclePoints(double dip_direction,
+                                                        const geometry::GreatCircleProfile& profile);
 
 // The great circle of the plane: solid pen of width 20 in the colour and the
 // polyline of GreatCirclePoints. The brush is left as it was.
 void EmfGreatCircle(VectorPicture& picture, geometry::Orientation plane, data::Rgb colour);
+void EmfGreatCircle(VectorPicture& picture, double dip_direction, const geometry::GreatCircleProfile& profile,
+                    data::Rgb colour);
 
 // A ring around the projected point (x, y): solid pen of width 5 in the
 // colour, no brush, ellipse in the box (x - 120, y - 120) to (x + 121, y +

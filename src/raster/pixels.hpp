@@ -47,7 +47,14 @@ class PixelBlender {
       pixel = src_;
       return;
     }
-    pixel = Mix(src_rb_, pixel & 0x00ff00ffu, a) | (Mix(src_ag_, (pixel >> 8) & 0x00ff00ffu, a) << 8);
+    pixel = Over(pixel, a);
+  }
+
+  // The pixel with the colour laid over it at coverage a (0..255), without
+  // a branch: a = 0 gives the pixel and 255 the colour, bit for bit, as the
+  // rounded division is exact there too.
+  std::uint32_t Over(std::uint32_t pixel, std::uint32_t a) const {
+    return Mix(src_rb_, pixel & 0x00ff00ffu, a) | (Mix(src_ag_, (pixel >> 8) & 0x00ff00ffu, a) << 8);
   }
 
  private:

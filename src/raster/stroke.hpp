@@ -16,8 +16,8 @@ namespace velkar::raster {
 // capped at the width for hairlines), and each pixel is blended once, in the
 // colour at its alpha times the coverage, however many segments pass near
 // it. The cost is that of the pixels along the line, not of its bounding
-// box. A width of 0 or less (or NaN) draws nothing; the vertices must be
-// finite.
+// box. A width of 0 or less, infinite or NaN draws nothing; the vertices
+// must be finite.
 void StrokePolyline(RasterImage& image, std::span<const SurfacePoint> vertices, double width, Argb colour);
 
 }  // namespace velkar::raster

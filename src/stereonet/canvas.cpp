@@ -32,7 +32,6 @@ constexpr double kShadowOffset = 13;
 constexpr double kFrameWidth = 2.2;
 constexpr double kOpenSymbolWidth = 0.6;
 constexpr double kNorthLetterPoints = 14;
-constexpr int kGreatCircleVertices = 91;
 constexpr double kOverlayWidth = 2;
 constexpr int kOverlayRadius = 5;
 constexpr data::Rgb kNetFill{253, 255, 255};
@@ -298,18 +297,14 @@ void DrawDiamondSymbol(RasterImage& image, Orientation o, data::Rgb colour, doub
 }
 
 void DrawGreatCircle(RasterImage& image, Orientation plane, Argb colour, double k, double width) {
-  using geometry::ArcSinDeg;
-  using geometry::ArcTanDeg;
-  using geometry::TanDeg;
-  SurfacePoint vertices[kGreatCircleVertices];
-  for (int i = 0; i < kGreatCircleVertices; ++i) {
-    // t runs in the plane from the strike: 179.8, 178, ..., 2, 0; the first
-    // vertex stops short of 180 so that its azimuth offset keeps its sign.
-    const double t = i == 0 ? 179.8 : 180.0 - 2.0 * i;
-    const double plunge = ArcSinDeg(SinDeg(plane.dip) * SinDeg(t));
-    const double u = CosDeg(plane.dip) * TanDeg(t);
-    const double offset = u != 0 ? ArcTanDeg(1 / u) : 90.0;
-    vertices[i] = ProjectOrientation({plane.azimuth + offset, plunge}, k);
+  DrawGreatCircle(image, plane.azimuth, geometry::GreatCircleProfileOf(plane.dip), colour, k, width);
+}
+
+void DrawGreatCircle(RasterImage& image, double dip_direction, const geometry::GreatCircleProfile& profile,
+                     Argb colour, double k, double width) {
+  SurfacePoint vertices[geometry::kGreatCircleLines];
+  for (int i = 0; i < geometry::kGreatCircleLines; ++i) {
+    vertices[i] = ProjectAtRadius(dip_direction + profile.azimuth_offset[i], profile.radius[i], k);
     if (!IsFinite(vertices[i])) return;
   }
   raster::StrokePolyline(image, vertices, width, colour);

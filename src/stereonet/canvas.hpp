@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "data/colour.hpp"
+#include "geometry/equal_area.hpp"
 #include "geometry/tensor.hpp"
 #include "geometry/vectors.hpp"
 #include "raster/image.hpp"
@@ -86,6 +87,10 @@ int PolygonSymbolVertices(PolygonShape shape, raster::SurfacePoint c, double r, 
 // vertices are not finite, draws nothing.
 void DrawGreatCircle(raster::RasterImage& image, geometry::Orientation plane, raster::Argb colour, double k,
                      double width);
+// The same with the lines of the plane taken from the profile of its dip
+// (geometry::GreatCircleProfileOf), which a plot keeps for every dip it meets.
+void DrawGreatCircle(raster::RasterImage& image, double dip_direction, const geometry::GreatCircleProfile& profile,
+                     raster::Argb colour, double k, double width);
 
 // The eigenvector overlay of a tensor's eigen-analysis at scale k: the
 // great circles of the planes normal to the three eigenvectors, 2 pixels

@@ -5,6 +5,7 @@
 
 #include "data/line_reader.hpp"
 #include "export/emf_primitives.hpp"
+#include "geometry/equal_area.hpp"
 #include "geometry/numbers.hpp"
 #include "geometry/tensor.hpp"
 #include "raster/text.hpp"
@@ -100,8 +101,17 @@ void AddVectorSymbol(export_::VectorPicture& picture, Mark mark, Orientation o, 
 
 Argb WithAlpha(Rgb c, std::uint8_t alpha) { return {alpha, c.red, c.green, c.blue}; }
 
-void DrawDataLine(const data::DataLine& d, PlotMode mode, const Pen& pen, RasterImage& image,
-                  export_::VectorPicture& picture) {
+// The great circle of a plane in both pictures, its lines taken from the
+// profiles kept for the plot.
+void DrawPlane(Orientation plane, Argb raster_colour, double width, Rgb vector_colour,
+               geometry::GreatCircleProfiles& profiles, RasterImage& image, export_::VectorPicture& picture) {
+  const geometry::GreatCircleProfile& profile = profiles.Of(plane.dip);
+  DrawGreatCircle(image, plane.azimuth, profile, raster_colour, kMainScale, width);
+  export_::EmfGreatCircle(picture, plane.azimuth, profile, vector_colour);
+}
+
+void DrawDataLine(const data::DataLine& d, PlotMode mode, const Pen& pen, geometry::GreatCircleProfiles& profiles,
+                  RasterImage& image, export_::VectorPicture& picture) {
   if (d.mark == Mark::None) return;
   const Orientation o = d.orientation;
   switch (mode) {
@@ -109,8 +119,7 @@ void DrawDataLine(const data::DataLine& d, PlotMode mode, const Pen& pen, Raster
       const Rgb colour = d.colour.value_or(pen.element_colour);
       if (d.mark == Mark::GreatCircle || d.mark == Mark::DoubleGreatCircle) {
         const double width = d.mark == Mark::DoubleGreatCircle ? 2 * pen.s : pen.s;
-        DrawGreatCircle(image, o, WithAlpha(colour, pen.opacity), kMainScale, width);
-        export_::EmfGreatCircle(picture, o, colour);
+        DrawPlane(o, WithAlpha(colour, pen.opacity), width, colour, profiles, image, picture);
       } else {
         DrawRasterSymbol(image, d.mark, o, colour, LineSymbolRadius(d.mark, pen.s));
         AddVectorSymbol(picture, d.mark, o, colour, pen.s);
@@ -118,8 +127,7 @@ void DrawDataLine(const data::DataLine& d, PlotMode mode, const Pen& pen, Raster
       break;
     }
     case PlotMode::Circles:
-      DrawGreatCircle(image, o, WithAlpha(pen.element_colour, pen.opacity), kMainScale, pen.s);
-      export_::EmfGreatCircle(picture, o, pen.element_colour);
+      DrawPlane(o, WithAlpha(pen.element_colour, pen.opacity), pen.s, pen.element_colour, profiles, image, picture);
       break;
     case PlotMode::Poles: {
       const Orientation pole = geometry::PlaneToPole(o);
@@ -131,8 +139,7 @@ void DrawDataLine(const data::DataLine& d, PlotMode mode, const Pen& pen, Raster
       // The vector picture shows lines and planes in black whatever the
       // element colour; poles keep it.
       if (d.element == data::Element::Plane) {
-        DrawGreatCircle(image, o, Argb::Opaque(pen.element_colour), kMainScale, pen.s);
-        export_::EmfGreatCircle(picture, o, kBlack);
+        DrawPlane(o, Argb::Opaque(pen.element_colour), pen.s, kBlack, profiles, image, picture);
       } else if (d.element == data::Element::Pole) {
         const Orientation pole = geometry::PlaneToPole(o);
         DrawCircleSymbol(image, pole, pen.element_colour, kMainScale, PoleSymbolRadius(Mark::OpenCircle, pen.s),
@@ -175,8 +182,12 @@ PlotResult PlotData(std::string_view text, const PlotSettings& settings, RasterI
 
   PlotResult result;
   export_::VectorPicture& picture = result.picture;
-  // A mark may need a pen, a brush and a shape record.
-  picture.Reserve(3 * line_count + 16, 4 * line_count + 256);
+  // A mark may need a pen, a brush and a shape record, and up to 4 points;
+  // in mode 1 every line is a great circle. (Great circles among the marks
+  // of modes 0 and 3 grow the point pool as they come.)
+  const std::size_t points_per_line =
+      settings.data.mode == PlotMode::Circles ? std::size_t{export_::kGreatCirclePoints} : 4;
+  picture.Reserve(3 * line_count + 16, points_per_line * line_count + 256);
   export_::EmfNetDisc(picture);
   export_::EmfFrame(picture, export_::kFrameAll);
   export_::Font font;
@@ -187,10 +198,11 @@ PlotResult PlotData(std::string_view text, const PlotSettings& settings, RasterI
   diagram.Resize(raster::kDiagramWidth, raster::kDiagramHeight);
   DrawNetBase(diagram, settings.shadow, kMainScale);
 
+  geometry::GreatCircleProfiles profiles;
   data::LineReader reader(text);
   for (std::string_view line; reader.Next(line);) {
     const data::DataLine d = data::ParseDataLine(line, settings.data.delimiter, settings.data.mode);
-    DrawDataLine(d, settings.data.mode, pen, diagram, picture);
+    DrawDataLine(d, settings.data.mode, pen, profiles, diagram, picture);
     geometry::AccumulateOuterProduct(result.tensor, geometry::OrientationToVector(d.tensor_direction));
     ++result.data_count;
   }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "geometry/angles.hpp"
+#include "geometry/equal_area.hpp"
 #include "geometry/numbers.hpp"
 
 namespace velkar::stereonet {
@@ -10,9 +11,14 @@ namespace velkar::stereonet {
 using namespace velkar::geometry;
 
 raster::SurfacePoint ProjectOrientation(Orientation o, double k) {
-  const double rho = std::sqrt(2.0) * SinDeg((90 - o.dip) / 2);
-  return {(kDiagram.centre_x + kDiagram.radius_x * rho * SinDeg(o.azimuth)) * k,
-          (kDiagram.centre_y - kDiagram.radius_y * rho * CosDeg(o.azimuth)) * k};
+  return ProjectAtRadius(o.azimuth, EqualAreaRadius(o.dip), k);
+}
+
+raster::SurfacePoint ProjectAtRadius(double azimuth, double radius, double k) {
+  double sine = 0, cosine = 0;
+  SinCosDeg(azimuth, sine, cosine);
+  return {(kDiagram.centre_x + kDiagram.radius_x * radius * sine) * k,
+          (kDiagram.centre_y - kDiagram.radius_y * radius * cosine) * k};
 }
 
 Orientation UnprojectPoint(double x, double y, double k) {

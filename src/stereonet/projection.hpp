@@ -22,6 +22,9 @@ inline constexpr double kMainScale = 1.5;
 // Surface position of a lower-hemisphere direction. Not normalised: a dip
 // over 90 lands on the opposite side, where the normalised line falls.
 raster::SurfacePoint ProjectOrientation(geometry::Orientation o, double k);
+// The same for a direction given by its azimuth and its equal-area radius
+// (geometry::EqualAreaRadius of its dip), for callers that keep the radius.
+raster::SurfacePoint ProjectAtRadius(double azimuth, double radius, double k);
 
 // The direction whose projection is at (x, y). The inverse uses the centre
 // and radius rounded to whole pixels (for k = 1.5: centre (248, 262), radius
