@@ -4,6 +4,7 @@
 #include <charconv>
 #include <iostream>
 
+#include "batch/options.hpp"
 #include "contour/contour_redraw.hpp"
 #include "contour/density.hpp"
 #include "data/atomic_file.hpp"
@@ -37,15 +38,9 @@ std::string Precise(double v) {
 OptionParse ParseContourOption(const std::vector<std::string>& args, std::size_t& i, ContourOptions& o,
                                std::string& error) {
   const std::string& a = args[i];
-  const bool has_value = i + 1 < args.size();
-  const std::string v = has_value ? args[i + 1] : std::string();
-  const auto value = [&](const char* what) {
-    if (!has_value) {
-      error = a + " needs a value: " + what;
-      return false;
-    }
-    ++i;
-    return true;
+  const std::string v = i + 1 < args.size() ? args[i + 1] : std::string();
+  const auto value = [&](const char* what, OptionValue kind = OptionValue::Text) {
+    return TakeOptionValue(args, i, what, kind, error);
   };
   const auto colour = [&](data::Rgb& target) {
     if (!value("a colour #rrggbb")) return OptionParse::Failed;
@@ -88,7 +83,7 @@ OptionParse ParseContourOption(const std::vector<std::string>& args, std::size_t
     }
     o.threads = *n;
   } else if (a == "--grid") {
-    if (!value("the table file")) return OptionParse::Failed;
+    if (!value("the table file", OptionValue::FileName)) return OptionParse::Failed;
     o.grid_path = v;
   } else if (a == "--min-colour" || a == "--min-color") {
     return colour(c.colours.minimum);

@@ -9,6 +9,9 @@
 #include <cstring>
 #include <iostream>
 #include <iterator>
+#include <optional>
+
+#include "data/file_text.hpp"
 
 namespace velkar::batch {
 
@@ -33,15 +36,18 @@ bool ReadAll(int fd, std::string& out) {
 
 }  // namespace
 
-bool InputText::Open(const std::string& name, std::string& error) {
+bool InputText::Open(const std::string& name, bool raw, std::string& error) {
+  if (!ReadBytes(name, error)) return false;
+  MakeText(raw);
+  return true;
+}
+
+bool InputText::ReadBytes(const std::string& name, std::string& error) {
   const auto fail = [&](const char* what) {
     error = std::string(what) + " '" + name + "': " + std::strerror(errno);
     return false;
   };
-  if (name == "-") {
-    if (!ReadAll(STDIN_FILENO, buffer_)) return fail("cannot read");
-    return true;
-  }
+  if (name == "-") return ReadAll(STDIN_FILENO, buffer_) || fail("cannot read");
   const int fd = open(name.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return fail("cannot open");
   struct stat st {};
@@ -69,6 +75,16 @@ bool InputText::Open(const std::string& name, std::string& error) {
   }
   close(fd);
   return ok;
+}
+
+void InputText::MakeText(bool raw) {
+  const std::string_view bytes = mapped_ ? std::string_view(mapped_, mapped_size_) : std::string_view(buffer_);
+  if (const std::optional<std::string_view> text = raw ? std::nullopt : data::DataTextInPlace(bytes)) {
+    text_ = *text;
+    return;
+  }
+  buffer_ = raw ? data::FileTextFromBytes(bytes) : data::DataTextFromFileBytes(bytes);
+  text_ = buffer_;
 }
 
 }  // namespace velkar::batch

@@ -30,6 +30,16 @@ std::string Extension(const std::string& path) {
   return e;
 }
 
+// Standard output written out: 0, or 1 with a message when it could not be
+// (a full disk, a closed pipe), so that a script never takes a cut-off result
+// for a whole one.
+int FinishStandardOutput() {
+  std::cout.flush();
+  if (std::cout) return 0;
+  std::cerr << "velkar-batch: cannot write the output\n";
+  return 1;
+}
+
 int Plot(const batch::BatchOptions& o, const stereonet::PlotSettings& settings, std::string_view text) {
   const std::string format = Extension(o.output);
   if (format != "png" && format != "svg" && format != "pdf" && format != "emf") {
@@ -81,16 +91,11 @@ int Run(const batch::BatchOptions& o, std::string_view text) {
   } else if (o.command == "filter") {
     std::cout << data::FilterDataText(text);
   } else if (o.command == "plot") {
-    return Plot(o, plot, text);
+    if (const int status = Plot(o, plot, text); status != 0) return status;
   } else if (o.command == "contour") {
-    return batch::RunContour(o.contour, o.output, o.report, plot, text);
+    if (const int status = batch::RunContour(o.contour, o.output, o.report, plot, text); status != 0) return status;
   }
-  std::cout.flush();
-  if (!std::cout) {
-    std::cerr << "velkar-batch: cannot write the output\n";
-    return 2;
-  }
-  return 0;
+  return FinishStandardOutput();
 }
 
 }  // namespace
@@ -105,11 +110,11 @@ int main(int argc, char** argv) {
   }
   if (parsed.options->help) {
     std::cout << batch::UsageText();
-    return 0;
+    return FinishStandardOutput();
   }
   batch::InputText input;
   std::string error;
-  if (!input.Open(parsed.options->input, error)) {
+  if (!input.Open(parsed.options->input, parsed.options->raw, error)) {
     std::cerr << "velkar-batch: " << error << '\n';
     return 2;
   }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "data/colour.hpp"
+#include "data/file_text.hpp"
 #include "geometry/numbers.hpp"
 
 namespace velkar::batch {
@@ -34,6 +35,21 @@ std::string DelimiterFromWord(const std::string& s) {
 
 }  // namespace
 
+bool TakeOptionValue(const std::vector<std::string>& args, std::size_t& i, const char* what, OptionValue kind,
+                     std::string& error) {
+  const std::string& option = args[i];
+  if (i + 1 >= args.size()) {
+    error = option + " needs a value: " + what;
+    return false;
+  }
+  if (kind == OptionValue::Text && !data::IsValidUtf8(args[i + 1])) {
+    error = option + " takes UTF-8 text, and the value given is not valid UTF-8";
+    return false;
+  }
+  ++i;
+  return true;
+}
+
 ParseResult ParseArguments(const std::vector<std::string>& args, text::Language default_language) {
   BatchOptions o;
   stereonet::PlotSettings& p = o.settings;
@@ -43,18 +59,18 @@ ParseResult ParseArguments(const std::vector<std::string>& args, text::Language 
 
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    const bool has_value = i + 1 < args.size();
-    const std::string v = has_value ? args[i + 1] : std::string();
+    const std::string v = i + 1 < args.size() ? args[i + 1] : std::string();
     // Options that take a value consume the next argument.
-    const auto needs = [&](const char* what) -> std::optional<ParseResult> {
-      if (!has_value) return fail(a + " needs a value: " + what);
-      ++i;
+    const auto needs = [&](const char* what, OptionValue kind = OptionValue::Text) -> std::optional<ParseResult> {
+      if (std::string error; !TakeOptionValue(args, i, what, kind, error)) return fail(error);
       return std::nullopt;
     };
     if (a == "-h" || a == "--help") {
       o.help = true;
     } else if (a == "--detect-delimiter") {
       o.detect_delimiter = true;
+    } else if (a == "--raw") {
+      o.raw = true;
     } else if (a == "--shadow") {
       p.shadow = true;
     } else if (a == "--report") {
@@ -67,13 +83,15 @@ ParseResult ParseArguments(const std::vector<std::string>& args, text::Language 
     } else if (a == "--delimiter") {
       if (auto e = needs("a character, 'tab' or 'space'")) return *e;
       p.data.delimiter = DelimiterFromWord(v);
+      // An empty delimiter would misread every line.
+      if (p.data.delimiter.empty()) return fail("--delimiter must not be empty: give a character, 'tab' or 'space'");
     } else if (a == "--lang") {
       if (auto e = needs("cs or en")) return *e;
       if (v == "cs") p.language = text::Language::Czech;
       else if (v == "en") p.language = text::Language::English;
       else return fail("unknown language '" + v + "': use cs or en");
     } else if (a == "-o" || a == "--output") {
-      if (auto e = needs("the picture file (.png, .svg, .pdf or .emf)")) return *e;
+      if (auto e = needs("the picture file (.png, .svg, .pdf or .emf)", OptionValue::FileName)) return *e;
       o.output = v;
     } else if (a == "--size") {
       if (auto e = needs("a slider position 2..8")) return *e;
@@ -130,7 +148,10 @@ std::string UsageText() {
   return R"(Usage: velkar-batch COMMAND [OPTIONS] FILE
 
 Reads an orientation data text (one measurement per line, FILE or - for
-standard input) and writes the result to standard output.
+standard input) and writes the result to standard output. The text is read
+as the window's Open reads a file: UTF-8 (without a byte-order mark), else
+Windows-1250; LF, CR LF or CR line ends; only the lines that start with a
+digit or '-' (see --raw).
 
 Commands:
   read       how every line is understood: one tab-separated row per line
@@ -139,16 +160,19 @@ Commands:
              shape parameters Fi, Lode ratio, zeta and gamma
   cosines    direction cosines (x y z per line) converted to data lines;
              a bad line gives exit status 1 and a message naming it
-  filter     the text without lines that do not start with a digit or '-'
+  filter     the data text as every command reads it
   plot       the diagram: -o OUT.png writes the raster diagram (500 x 513),
              -o OUT.svg, OUT.pdf or OUT.emf the vector picture (120 mm square)
   contour    the density-contoured diagram: -o OUT.png
 
 Options for every command:
   --mode lines|circles|poles|synoptic   plot mode (default lines)
-  --delimiter TEXT     field delimiter (default /); the words tab and space
-                       stand for those characters
+  --delimiter TEXT     field delimiter (default /, never empty); the words tab
+                       and space stand for those characters
   --detect-delimiter   take the delimiter from the first line of the data
+  --raw                take the text as it is (decoded, LF line ends), every
+                       line kept; line numbers then count every line of the
+                       file
   --lang cs|en         language of the texts (default: the interface language
                        of the environment, Czech when it is cs)
   -h, --help           this text
@@ -172,6 +196,8 @@ Options for plot:
 
 )" + ContourUsageText() + R"(Numbers are written with the decimal separator of the numeric locale
 (LC_ALL, LC_NUMERIC, LANG): a comma under cs_CZ.
+
+Option values are UTF-8 text; file names may be any bytes.
 
 Exit status: 0 success, 1 the command failed on the data or its output,
 2 bad usage or a file that cannot be read.

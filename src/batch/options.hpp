@@ -16,6 +16,7 @@ struct BatchOptions {
   std::string input;                  // a file name, or "-" for standard input
   std::string output;                 // plot, contour: the picture file (-o)
   bool detect_delimiter = false;
+  bool raw = false;                   // keep the lines the entry filter drops
   bool report = false;                // plot: print the status and matrix texts
   bool help = false;
   // Delimiter, plot mode, language and the plot's display settings.
@@ -27,6 +28,16 @@ struct ParseResult {
   std::optional<BatchOptions> options;
   std::string error;  // one line, when options is empty
 };
+
+// What an option's value is: text the program reads or draws, or a file name.
+enum class OptionValue { Text, FileName };
+
+// Takes the value that follows the option at args[i], moving i to it. False,
+// with error set to one line, when there is none, or when a text value is not
+// valid UTF-8 (it would draw as nothing or split no field); a file name may be
+// any bytes, as Linux allows.
+bool TakeOptionValue(const std::vector<std::string>& args, std::size_t& i, const char* what, OptionValue kind,
+                     std::string& error);
 
 // Parses the arguments after the program name. The language defaults to the
 // user's interface language.

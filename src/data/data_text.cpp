@@ -5,6 +5,7 @@
 #include <thread>
 #include <vector>
 
+#include "data/file_text.hpp"
 #include "data/line_reader.hpp"
 #include "data/processors.hpp"
 #include "geometry/numbers.hpp"
@@ -28,6 +29,15 @@ std::size_t Utf8CharLength(std::string_view s) {
   for (std::size_t i = 1; i < n; ++i)
     if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 1;
   return n;
+}
+
+constexpr std::size_t kQuotedCharacters = 80;
+
+void AppendEscape(std::string& out, const char* prefix, unsigned char value) {
+  constexpr char kHex[] = "0123456789abcdef";
+  out += prefix;
+  out += kHex[value >> 4];
+  out += kHex[value & 0xF];
 }
 
 }  // namespace
@@ -62,12 +72,16 @@ std::string ReplaceDelimiter(std::string_view text, std::string_view old_delimit
   return out;
 }
 
+bool IsEntryLine(std::string_view line) {
+  return !line.empty() && ((line[0] >= '0' && line[0] <= '9') || line[0] == '-');
+}
+
 std::string FilterDataText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   LineReader reader(text);
   for (std::string_view line; reader.Next(line);) {
-    if (line.empty() || !((line[0] >= '0' && line[0] <= '9') || line[0] == '-')) continue;
+    if (!IsEntryLine(line)) continue;
     out.append(line);
     out += '\n';
   }
@@ -78,6 +92,34 @@ std::string CommasToPoints(std::string_view text) {
   std::string out(text);
   for (char& c : out)
     if (c == ',') c = '.';
+  return out;
+}
+
+std::string QuoteLine(std::string_view line) {
+  std::string out;
+  std::size_t i = 0;
+  for (std::size_t characters = 0; i < line.size() && characters < kQuotedCharacters; ++characters) {
+    const auto c = static_cast<unsigned char>(line[i]);
+    std::size_t length = Utf8CharLength(line.substr(i));
+    if (!IsValidUtf8(line.substr(i, length))) {
+      AppendEscape(out, "\\x", c);  // a stray byte, one at a time
+      length = 1;
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c < 0x20 || c == 0x7F) {
+      AppendEscape(out, "\\x", c);
+    } else if (c == 0xC2 && static_cast<unsigned char>(line[i + 1]) < 0xA0) {
+      AppendEscape(out, "\\u00", static_cast<unsigned char>(line[i + 1]));  // a C1 control
+    } else {
+      out.append(line.substr(i, length));
+    }
+    i += length;
+  }
+  if (i < line.size()) out += "\u2026";
   return out;
 }
 
@@ -123,7 +165,7 @@ ConversionResult DirectionCosinesToData(std::string_view text, std::string_view 
         result.error_line = reader.LineNumber();
         result.error = std::string(text::Text(text::TextId::InvalidNumericInput, language)) + " (" +
                        std::string(text::Text(text::TextId::LineWord, language)) + " " +
-                       std::to_string(result.error_line) + ": " + std::string(line) + ")";
+                       std::to_string(result.error_line) + ": " + QuoteLine(line) + ")";
         return result;
       }
     }

@@ -34,12 +34,23 @@ std::string_view FirstLine(std::string_view text);
 std::string ReplaceDelimiter(std::string_view text, std::string_view old_delimiter,
                              std::string_view new_delimiter);
 
+// True for a line the entry filter keeps: its first character is a digit or
+// a minus sign (so an empty line is not one).
+bool IsEntryLine(std::string_view line);
+
 // Keeps the lines whose first character is a digit or a minus sign; empty
 // lines go too. Every kept line ends with '\n'.
 std::string FilterDataText(std::string_view text);
 
 // Every comma turned into a point.
 std::string CommasToPoints(std::string_view text);
+
+// A line as a message quotes it: its first 80 characters, then "…" when
+// there are more; tabs, line ends, the other control characters and bytes
+// that are not UTF-8 written as escapes (\t, \r, \x1b, \u009b, \xff). A
+// message then stays one short line, whatever the data holds, and cannot
+// steer a terminal.
+std::string QuoteLine(std::string_view line);
 
 struct ConversionResult {
   bool ok = false;
@@ -53,7 +64,8 @@ struct ConversionResult {
 // them; the rest of the record's last line is skipped). Each vector is brought
 // into the lower hemisphere and written as azimuth, delimiter, dip, rounded
 // to three decimals. A token that is not a number, or a record cut short by
-// the end of the text, fails the whole conversion and names the line.
+// the end of the text, fails the whole conversion and names the line (its
+// number and QuoteLine of it).
 ConversionResult DirectionCosinesToData(std::string_view text, std::string_view delimiter,
                                         char decimal_separator, text::Language language);
 

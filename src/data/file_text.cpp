@@ -2,6 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
+
+#include "data/data_text.hpp"
+#include "data/line_reader.hpp"
 
 namespace velkar::data {
 
@@ -52,6 +56,15 @@ bool IsValidUtf8(std::string_view bytes) {
   const std::size_t n = bytes.size();
   std::size_t i = 0;
   while (i < n) {
+    // ASCII, the bulk of a data file, eight bytes at a time.
+    if (i + 8 <= n) {
+      std::uint64_t word;
+      std::memcpy(&word, s + i, 8);
+      if ((word & 0x8080808080808080u) == 0) {
+        i += 8;
+        continue;
+      }
+    }
     const unsigned char c = s[i];
     if (c < 0x80) {
       ++i;
@@ -112,6 +125,33 @@ std::string NormaliseLineEnds(std::string_view text) {
     }
   }
   return out;
+}
+
+std::string FileTextFromBytes(std::string_view bytes) {
+  std::string text = DecodeFileText(bytes);
+  if (text.find('\r') != std::string::npos) text = NormaliseLineEnds(text);
+  return text;
+}
+
+std::string DataTextFromFileBytes(std::string_view bytes) {
+  if (const std::optional<std::string_view> text = DataTextInPlace(bytes)) return std::string(*text);
+  return FilterDataText(FileTextFromBytes(bytes));
+}
+
+std::optional<std::string_view> DataTextInPlace(std::string_view bytes) {
+  if ((!bytes.empty() && bytes.back() != '\n') || bytes.find('\r') != std::string_view::npos) return std::nullopt;
+  std::string_view text = bytes;
+  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  std::size_t start = 0;  // where the kept lines begin
+  bool kept = false;
+  LineReader reader(text);
+  for (std::string_view line; reader.Next(line);) {
+    if (IsEntryLine(line)) kept = true;
+    else if (kept) return std::nullopt;
+    else start = static_cast<std::size_t>(line.data() - text.data()) + line.size() + 1;
+  }
+  if (!IsValidUtf8(bytes)) return std::nullopt;
+  return text.substr(start);
 }
 
 }  // namespace velkar::data

@@ -4,6 +4,7 @@
 // Windows-1250, which maps every byte, so decoding never fails.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,21 @@ std::string DecodeFileText(std::string_view bytes);
 
 // CR LF and lone CR line ends turned into LF, as the data panel keeps them.
 std::string NormaliseLineEnds(std::string_view text);
+
+// The text of a file as it is: decoded (DecodeFileText) with LF line ends,
+// every line kept.
+std::string FileTextFromBytes(std::string_view bytes);
+
+// The data text of a file, the one way every front end reads a file: the
+// text of FileTextFromBytes without the lines the entry filter drops
+// (FilterDataText), every line ending in LF. Empty bytes give an empty text.
+std::string DataTextFromFileBytes(std::string_view bytes);
+
+// The data text of the bytes where it already lies in them, as in files this
+// program writes: valid UTF-8 without CR where, after a byte-order mark and
+// lines the filter drops at the top (a header), every line is kept and ends
+// in LF. A reader may then use the bytes without a copy. Empty when the text
+// has to be made (DataTextFromFileBytes).
+std::optional<std::string_view> DataTextInPlace(std::string_view bytes);
 
 }  // namespace velkar::data

@@ -33,11 +33,45 @@ check "read with tab word" "1	pole	300	30	1	-	120	60" \
 
 check "filter" "$(printf '120/45\n-10/5\n')" "$(printf 'head\n120/45\n\n-10/5\n' | "$bin" filter -)"
 
+# One way in: every command reads a file as the window's Open does (decoded,
+# LF line ends, only the lines that start with a digit or '-'), from a file
+# and from standard input alike; --raw keeps every line.
+rows() {  # rows READ-ARGS...: the azimuth/dip of every row of read
+  "$bin" read "$@" | awk -F'\t' 'NR > 1 { printf "%s%s/%s", sep, $3, $4; sep = " " }'
+}
+while IFS='|' read -r name options bytes expected; do
+  printf "$bytes" >"$tmp/in.txt"
+  check "reads $name" "$expected" "$(rows $options "$tmp/in.txt")"
+  check "reads $name from stdin" "$expected" "$(cat "$tmp/in.txt" | rows $options -)"
+done <<'EOF'
+the data text||120/45\n130/5\n|120/45 130/5
+a byte-order mark||\xef\xbb\xbf120/45\n130/50\n|120/45 130/50
+a byte-order mark, delimiter detected|--detect-delimiter|\xef\xbb\xbf120;45\n130;50\n|120/45 130/50
+lone CR line ends||10/20\r30/40\r50/60\r70/80|10/20 30/40 50/60 70/80
+CR LF line ends||10/20\r\n30/40\r\n|10/20 30/40
+a header line||Azimuth/Dip\n120/45\n|120/45
+a header line, delimiter detected|--detect-delimiter|Azimuth;Dip\n120;45\n|120/45
+empty and blank lines||\n120/45\n\n  \n130/50\n|120/45 130/50
+a Windows-1250 header||Sm\xecr/sklon\n120/45\n|120/45
+a header line, raw|--raw|Azimuth/Dip\r120/45\r|0/0 120/45
+a byte-order mark, raw|--raw|\xef\xbb\xbf120/45\n\n|120/45 0/0
+EOF
+printf 'Azimuth/Dip\r\n\r\n120/30\r\n120/30' >"$tmp/two-header.txt"
+check "eigen reads as the window" "$("$bin" eigen "$tmp/two.txt")" "$("$bin" eigen "$tmp/two-header.txt")"
+
 check "cosines" "$(printf '0/90\n225/44.711\n')" "$(printf '0 0 1\n0,5 0,5 -0,7\n' | "$bin" cosines -)"
-out=$(printf '0 0 1\nx 1 0\n' | "$bin" cosines - 2>"$tmp/err")
+out=$(printf '0 0 1\n1 x 0\n' | "$bin" cosines - 2>"$tmp/err")
 check "cosines bad line status" "1" "$?"
 check "cosines bad line prints nothing" "" "$out"
-check "cosines bad line message" "velkar-batch: Invalid numeric input (line 2: x 1 0)" "$(cat "$tmp/err")"
+check "cosines bad line message" "velkar-batch: Invalid numeric input (line 2: 1 x 0)" "$(cat "$tmp/err")"
+check "cosines skips a header" "0/90" "$(printf 'x y z\n0 0 1\n' | "$bin" cosines -)"
+printf 'x y z\n0 0 1\n' | "$bin" cosines --raw - 2>"$tmp/err" >/dev/null
+check "cosines raw reads the header" "1 velkar-batch: Invalid numeric input (line 1: x y z)" "$? $(cat "$tmp/err")"
+# A long line with escape sequences: 80 characters of it, escaped, and an ellipsis.
+{ printf '0 0 1\n1 \x1b]0;title\x07'; head -c 1000000 /dev/zero | tr '\0' x; printf '\n'; } |
+  "$bin" cosines - 2>"$tmp/err" >/dev/null
+check "cosines message quotes the line" \
+  "velkar-batch: Invalid numeric input (line 2: 1 \\x1b]0;title\\x07$(printf 'x%.0s' $(seq 68))…)" "$(cat "$tmp/err")"
 
 "$bin" eigen "$tmp/missing.txt" 2>"$tmp/err" >/dev/null
 check "missing file status" "2" "$?"
@@ -51,6 +85,29 @@ check "unknown command status" "2" "$?"
 check "missing file argument status" "2" "$?"
 check "help" "0" "$("$bin" --help >/dev/null; echo $?)"
 check "help documents eigen" "1" "$("$bin" --help | grep -c '^  eigen')"
+check "help documents --raw" "1" "$("$bin" --help | grep -c '^  --raw')"
+"$bin" read --delimiter "" "$tmp/two.txt" 2>"$tmp/err" >/dev/null
+check "empty delimiter refused" "2 1" "$? $(wc -l <"$tmp/err")"
+
+# Text options take UTF-8 text only (one line, exit 2, the bytes not echoed);
+# file names may be any bytes.
+bad=$'\xe8'
+for option in --north --delimiter --mode --smoothing --scheme; do
+  "$bin" plot "$tmp/two.txt" -o "$tmp/u.png" "$option" "$bad" 2>"$tmp/err" >/dev/null
+  check "$option refuses bytes that are not UTF-8" "2 1 0 no" \
+    "$? $(wc -l <"$tmp/err") $(grep -c "$bad" "$tmp/err") $([ -e "$tmp/u.png" ] && echo yes || echo no)"
+done
+"$bin" contour "$tmp/two.txt" -o "$tmp/$bad.png" --grid "$tmp/$bad.tsv"
+check "file names may be any bytes" "0 yes" "$? $([ -s "$tmp/$bad.png" ] && [ -s "$tmp/$bad.tsv" ] && echo yes)"
+
+# Output that cannot be written fails the command, whichever it is.
+if [ -w /dev/full ]; then
+  for args in "--help" "eigen $tmp/two.txt" "plot $tmp/two.txt -o $tmp/f.png --report" \
+    "contour $tmp/two.txt -o $tmp/f.png --report"; do
+    "$bin" $args >/dev/full 2>"$tmp/err"
+    check "full standard output: $args" "1 velkar-batch: cannot write the output" "$? $(cat "$tmp/err")"
+  done
+fi
 
 # plot: every format, the report, failures that leave nothing behind
 printf '120/45/2/23\n300/30/-1\n45/30\n' >"$tmp/plot.txt"
@@ -119,9 +176,11 @@ check "contour smoothing refused in czech" "velkar-batch: Zhlazení musí být v
 "$bin" contour "$tmp/contour.txt" -o "$tmp/c.png" --mode synoptic 2>"$tmp/err"
 check "contour synoptic status" "1" "$?"
 check "contour synoptic message" "velkar-batch: You can not contour mixed data!" "$(cat "$tmp/err")"
-printf '\n120/30\n' | "$bin" contour - -o "$tmp/c.png" 2>/dev/null
+printf '\n120/30\n' | "$bin" contour --raw - -o "$tmp/c.png" 2>/dev/null
 check "contour empty first line status" "1" "$?"
 check "contour empty first line writes nothing" "no" "$([ -e "$tmp/c.png" ] && echo yes || echo no)"
+printf '\n120/30\n' | "$bin" contour - -o "$tmp/c.png"
+check "contour reads past an empty first line as the window" "0" "$?"
 "$bin" contour "$tmp/contour.txt" -o "$tmp/c.svg" 2>/dev/null
 check "contour svg refused" "2" "$?"
 "$bin" contour "$tmp/contour.txt" 2>/dev/null

@@ -82,6 +82,40 @@ TEST(DataText, DirectionCosinesBadLineLosesNothing) {
   EXPECT_FALSE(DirectionCosinesToData("120/45\n", "/", '.', text::Language::English).ok);
 }
 
+TEST(DataText, QuoteLine) {
+  const std::string eighty(80, '7');
+  std::string czech;  // 81 two-byte letters: the cut counts characters, not bytes
+  for (int i = 0; i < 81; ++i) czech += "\xC4\x8D";
+  struct Case {
+    std::string line;
+    std::string quoted;
+  };
+  const Case cases[] = {
+      {"", ""},
+      {"1 x 0", "1 x 0"},
+      {"sm\xC4\x9Br 12\xC2\xB0", "sm\xC4\x9Br 12\xC2\xB0"},             // UTF-8 letters as they are
+      {"1\t2\r3\n", "1\\t2\\r3\\n"},
+      {"\x1B[2J\x07\x7F", "\\x1b[2J\\x07\\x7f"},                        // control characters
+      {"a\xC2\x9B" "1m", "a\\u009b1m"},                                 // a C1 control
+      {"1\xFF\xC3(\xC0\xAF", "1\\xff\\xc3(\\xc0\\xaf"},                 // bytes that are not UTF-8
+      {eighty, eighty},
+      {eighty + "8", eighty + "\u2026"},
+      {czech, czech.substr(0, 160) + "\u2026"},
+      {std::string(79, '7') + "\x1B" + "\x1B", std::string(79, '7') + "\\x1b\u2026"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(QuoteLine(c.line), c.quoted) << testing::PrintToString(c.line);
+}
+
+// However long or strange the bad line, the message stays one short line.
+TEST(DataText, DirectionCosinesMessageQuotesTheLine) {
+  const std::string line = "1 \x1B]0;title\x07" + std::string(1 << 20, 'x');
+  const ConversionResult r = DirectionCosinesToData("0 0 1\n" + line + "\n", "/", '.', text::Language::English);
+  ASSERT_FALSE(r.ok);
+  EXPECT_EQ(r.error, "Invalid numeric input (line 2: " + QuoteLine(line) + ")");
+  EXPECT_LT(r.error.size(), 200u);
+  EXPECT_EQ(r.error.find('\x1B'), std::string::npos);
+}
+
 TEST(DataText, TensorCountsEveryLine) {
   DataSettings lines;
   const TensorSum sum = AccumulateTensor("120/30\n\n120/30/99999\n", lines);

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include <optional>
 #include <string>
+#include <string_view>
+
+#include "data/data_text.hpp"
 
 namespace velkar::data {
 namespace {
@@ -31,6 +35,9 @@ TEST(FileText, Utf8Validity) {
       {"\xFF", false},
       {"\xC3\x28", false},                   // lead without its continuation
       {"p\xF8\xEDklad", false},              // "příklad" in Windows-1250
+      {"120/45;\n\xC3\xBD", true},            // eight ASCII bytes, then a letter
+      {"120/45;\n\xC3", false},                // eight ASCII bytes, then a cut-off letter
+      {"120/45;\n120/45;\xFF", false},
   };
   for (const Case& c : cases) EXPECT_EQ(IsValidUtf8(c.bytes), c.valid) << testing::PrintToString(c.bytes);
 }
@@ -83,6 +90,43 @@ TEST(FileText, LineEnds) {
   EXPECT_EQ(NormaliseLineEnds("1/2\r3/4\n5/6"), "1/2\n3/4\n5/6");
   EXPECT_EQ(NormaliseLineEnds("\r\n\r\n"), "\n\n");
   EXPECT_EQ(NormaliseLineEnds("1/2\r"), "1/2\n");
+}
+
+// Every front end reads a file through DataTextFromFileBytes; a reader may
+// use the bytes where they lie only where they hold exactly that text.
+TEST(FileText, DataTextFromFileBytes) {
+  struct Case {
+    std::string bytes;
+    std::string text;
+    bool in_place;
+  };
+  const Case cases[] = {
+      {"", "", true},
+      {"120/45\n-10/5\n", "120/45\n-10/5\n", true},
+      {"\xEF\xBB\xBF" "120/45\n130/50\n", "120/45\n130/50\n", true},      // byte-order mark dropped
+      {"Azimuth/Dip\n\n120/45\n", "120/45\n", true},                        // a header is no datum
+      {"Sm\xC4\x9Br/sklon\n120/45\n", "120/45\n", true},
+      {"\xEF\xBB\xBF" "Azimuth/Dip\n120/45\n", "120/45\n", true},
+      {"10/20\r30/40\r50/60\r70/80", "10/20\n30/40\n50/60\n70/80\n", false},  // lone CR ends a line
+      {"10/20\r\n30/40\r\n", "10/20\n30/40\n", false},
+      {"10/20\r\r\n30/40", "10/20\n30/40\n", false},                       // CR then CR LF: an empty line
+      {"120/45\n\n \n+5/5\n.5/5\n130/50\n", "120/45\n130/50\n", false},   // empty, blank, '+', '.'
+      {"120/45", "120/45\n", false},                                        // the last line gets its LF
+      {"Sm\xECr/sklon\n120/45/\xE8\n", "120/45/\xC4\x8D\n", false},         // Windows-1250 to UTF-8
+      {"120/45\n1/2/\xC3\n", "120/45\n1/2/\xC4\x82\n", false},              // cut-off UTF-8: Windows-1250
+      {"\xEF\xBB\xBF" "120/45\n\xE8\n", "", false},                          // not UTF-8: the mark is text, as in Open
+      {"120/45\n\xEF\xBB\xBF" "130/50\n", "120/45\n", false},               // a mark inside is text
+  };
+  for (const Case& c : cases) {
+    const std::string shown = testing::PrintToString(c.bytes);
+    EXPECT_EQ(DataTextFromFileBytes(c.bytes), c.text) << shown;
+    const std::optional<std::string_view> in_place = DataTextInPlace(c.bytes);
+    EXPECT_EQ(in_place.has_value(), c.in_place) << shown;
+    EXPECT_EQ(in_place.value_or(c.text), FilterDataText(FileTextFromBytes(c.bytes))) << shown;
+  }
+  // Raw: decoded with LF line ends, every line kept.
+  EXPECT_EQ(FileTextFromBytes("\xEF\xBB\xBF" "Azimuth/Dip\r\n\r\n120/45\r"), "Azimuth/Dip\n\n120/45\n");
+  EXPECT_EQ(FileTextFromBytes("Sm\xECr\n"), "Sm\xC4\x9Br\n");
 }
 
 }  // namespace

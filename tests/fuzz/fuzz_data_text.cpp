@@ -1,6 +1,6 @@
-// Arbitrary bytes through the line reader, the splitter, the number reader
-// and the commands over the data text: nothing may crash, hang or let a
-// non-finite number reach a text.
+// Arbitrary bytes through the file reading, the line reader, the splitter,
+// the number reader and the commands over the data text: nothing may crash,
+// hang or let a non-finite number reach a text.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +9,7 @@
 
 #include "data/data_line.hpp"
 #include "data/data_text.hpp"
+#include "data/file_text.hpp"
 #include "data/line_reader.hpp"
 #include "geometry/numbers.hpp"
 #include "geometry/tensor.hpp"
@@ -51,7 +52,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const geometry::EigenResult r = geometry::EigenAnalysis(sum.tensor);
   Require(!HasNonFiniteText(geometry::OrientationMatrixText(r, text::Language::English, '.')));
 
-  (void)data::FilterDataText(text);
+  // One way in: the text made of file bytes, also where it is used in place,
+  // is UTF-8 with LF line ends.
+  const std::string made = data::FilterDataText(data::FileTextFromBytes(text));
+  Require(data::DataTextFromFileBytes(text) == made);
+  if (const auto in_place = data::DataTextInPlace(text)) Require(*in_place == made);
+  Require(data::IsValidUtf8(made) && made.find('\r') == std::string::npos);
+  // A quoted line is short UTF-8 text without control characters.
+  const std::string quoted = data::QuoteLine(text);
+  Require(data::IsValidUtf8(quoted) && quoted.size() <= 80 * 6 + 3);
+  for (const char c : quoted) Require(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
   (void)data::ReplaceDelimiter(text, delimiter, settings.delimiter);
   const data::ConversionResult c = data::DirectionCosinesToData(text, "/", '.', text::Language::Czech);
   Require(c.ok || c.error_line > 0);

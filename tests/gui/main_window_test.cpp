@@ -422,6 +422,19 @@ class MainWindowTest : public QObject {
     QCOMPARE(Child<DataPanel>(*w, "Vlozit")->document()->blockCount(), 12001);
   }
 
+  void openReadsAFileAsEveryFrontEndDoes() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    auto w = MakeWindow();
+    // A byte-order mark, a header line and lone CR line ends.
+    const QString path = dir.filePath("header.txt");
+    WriteAll(path, "\xef\xbb\xbf" "Azimuth;Dip\r10;20\r30;40\r");
+    QVERIFY(w->OpenFile(path));
+    QCOMPARE(Child<DataPanel>(*w, "Vlozit")->toPlainText(), QString("10;20\n30;40\n"));
+    QCOMPARE(Child<DelimiterBox>(*w, "DeliRich")->text(), QString(";"));
+    QCOMPARE(Status(*w, 2), QString("2 měření"));
+  }
+
   void failedSaveLosesNothing() {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());

@@ -30,7 +30,7 @@ std::optional<std::string> DataFiles::Read(const QString& path) const {
   if (!file.open(QIODevice::ReadOnly)) return failure(TextId::CannotOpenFile);
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) return failure(TextId::CannotReadFile);
-  return data::NormaliseLineEnds(data::DecodeFileText(std::string_view(bytes.constData(), bytes.size())));
+  return data::DataTextFromFileBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 bool DataFiles::Save(const QString& path) {

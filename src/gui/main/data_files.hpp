@@ -26,8 +26,9 @@ class DataFiles {
 
   // The file to open, asked through the dialogs; empty when cancelled.
   QString AskOpenPath() const;
-  // The file's text, decoded with normalised line ends; empty after showing
-  // why it could not be read.
+  // The file's data text as every front end reads a file (decoded, line
+  // ends normalised, only the lines of data kept); empty after showing why
+  // it could not be read.
   std::optional<std::string> Read(const QString& path) const;
 
   // Writes the document's text; on success it is the document's file and

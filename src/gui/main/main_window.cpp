@@ -307,10 +307,10 @@ bool TVynSoub::OpenFile(const QString& path) {
   ResetDocument();
   // The absolute path: Save proposes the file's own folder.
   document_->SetFileName(QFileInfo(path).absoluteFilePath());
+  // The delimiter is detected on the first line of data: a header line
+  // above the data would otherwise make its first letter the delimiter.
   document_->SetDetectedDelimiter(data::DetectDelimiter(data::FirstLine(*text)));
-  // The filter runs on the loaded text; loading the filtered text is the
-  // same in one step.
-  const std::string filtered = data::FilterDataText(*text);
+  const std::string& filtered = *text;
   document_->Load(filtered);
   QCoreApplication::processEvents();
   // A large file is plotted on request: the empty net of New stays, and the
