@@ -5,9 +5,9 @@
 #include <iostream>
 
 #include "batch/options.hpp"
+#include "batch/output_file.hpp"
 #include "contour/contour_redraw.hpp"
 #include "contour/density.hpp"
-#include "data/atomic_file.hpp"
 #include "data/colour.hpp"
 #include "data/line_reader.hpp"
 #include "geometry/numbers.hpp"
@@ -151,21 +151,18 @@ int RunContour(const ContourOptions& o, const std::string& output, bool report,
   }
   const contour::DensityState& state = *outcome.state;
 
-  std::string error;
-  if (!o.grid_path.empty() && !data::WriteFileAtomically(o.grid_path, GridTable(state), error)) {
-    std::cerr << "velkar-batch: " << error << '\n';
-    return 1;
-  }
+  if (!o.grid_path.empty() && !WriteOutputFile(o.grid_path, GridTable(state))) return 1;
 
   raster::RasterImage diagram;
   contour::LevelGrid levels = contour::MakeLevelGrid();
   const contour::RedrawResult drawn =
       contour::DrawContouredDiagram(diagram, state, shell::MakeRedrawSettings(o.controls, settings, lines), levels);
   const std::string bytes = diagram.EncodePng();
-  if (bytes.empty() || !data::WriteFileAtomically(output, bytes, error)) {
-    std::cerr << "velkar-batch: " << (error.empty() ? "cannot encode the picture" : error) << '\n';
+  if (bytes.empty()) {
+    std::cerr << "velkar-batch: cannot encode the picture\n";
     return 1;
   }
+  if (!WriteOutputFile(output, bytes)) return 1;
 
   if (report) {
     std::cout << "maximum\t" << Precise(state.maximum) << '\n'

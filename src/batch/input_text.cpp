@@ -1,84 +1,81 @@
 #include "batch/input_text.hpp"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <iostream>
-#include <iterator>
 #include <optional>
 
 #include "data/file_text.hpp"
 
 namespace velkar::batch {
 
-InputText::~InputText() {
-  if (mapped_) munmap(const_cast<char*>(mapped_), mapped_size_);
-}
-
 namespace {
 
-bool ReadAll(int fd, std::string& out) {
-  char block[65536];
+// Reads fd to its end into out. size_hint is the expected length (a regular
+// file's size): one allocation then takes the whole file and the read that
+// finds the end. The reads go on past it for files that report no size
+// (/proc), pipes and files that grow, doubling the buffer.
+bool ReadAll(int fd, std::size_t size_hint, std::string& out) {
+  std::size_t size = 0;
+  out.resize(std::max<std::size_t>(size_hint + 1, 65536));
   for (;;) {
-    const ssize_t n = read(fd, block, sizeof block);
-    if (n == 0) return true;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
+    if (size == out.size()) out.resize(2 * size);
+    const ssize_t n = read(fd, out.data() + size, out.size() - size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      out.resize(size);
+      return n == 0;
     }
-    out.append(block, static_cast<std::size_t>(n));
+    size += static_cast<std::size_t>(n);
   }
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+  return a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
 }
 
 }  // namespace
 
-bool InputText::Open(const std::string& name, bool raw, std::string& error) {
-  if (!ReadBytes(name, error)) return false;
-  MakeText(raw);
-  return true;
+InputText::Status InputText::Open(const std::string& name, bool raw, std::string& error) {
+  const Status status = ReadBytes(name, error);
+  if (status == Status::kRead) MakeText(raw);
+  return status;
 }
 
-bool InputText::ReadBytes(const std::string& name, std::string& error) {
-  const auto fail = [&](const char* what) {
-    error = std::string(what) + " '" + name + "': " + std::strerror(errno);
-    return false;
+InputText::Status InputText::ReadBytes(const std::string& name, std::string& error) {
+  const auto fail = [&](const char* what, int reason) {
+    error = std::string(what) + " '" + name + "': " + std::strerror(reason);
+    return Status::kUnreadable;
   };
-  if (name == "-") return ReadAll(STDIN_FILENO, buffer_) || fail("cannot read");
+  if (name == "-") return ReadAll(STDIN_FILENO, 0, buffer_) ? Status::kRead : fail("cannot read", errno);
   const int fd = open(name.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return fail("cannot open");
-  struct stat st {};
-  if (fstat(fd, &st) != 0) {
-    const bool ok = fail("cannot read");
-    close(fd);
-    return ok;
-  }
-  if (S_ISDIR(st.st_mode)) {
-    close(fd);
-    errno = EISDIR;
-    return fail("cannot read");
-  }
-  bool ok = true;
-  if (S_ISREG(st.st_mode) && st.st_size > 0) {
-    void* p = mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
-    if (p != MAP_FAILED) {
-      mapped_ = static_cast<const char*>(p);
-      mapped_size_ = static_cast<std::size_t>(st.st_size);
-    } else {
-      ok = ReadAll(fd, buffer_) || fail("cannot read");
-    }
-  } else if (!S_ISREG(st.st_mode)) {
-    ok = ReadAll(fd, buffer_) || fail("cannot read");  // pipes, devices
+  if (fd < 0) return fail("cannot open", errno);
+  struct stat before {};
+  struct stat after {};
+  Status status = Status::kRead;
+  if (fstat(fd, &before) != 0) {
+    status = fail("cannot read", errno);
+  } else if (S_ISDIR(before.st_mode)) {
+    status = fail("cannot read", EISDIR);
+  } else if (!ReadAll(fd, S_ISREG(before.st_mode) ? static_cast<std::size_t>(before.st_size) : 0, buffer_)) {
+    status = fail("cannot read", errno);
+  } else if (S_ISREG(before.st_mode) && (fstat(fd, &after) != 0 || !SameFile(before, after))) {
+    // A file rewritten while it was read yields a mix of old and new lines;
+    // a result computed from them would look valid.
+    status = Status::kChanged;
+    error = "the file '" + name + "' changed while it was read";
   }
   close(fd);
-  return ok;
+  if (status != Status::kRead) buffer_.clear();
+  return status;
 }
 
 void InputText::MakeText(bool raw) {
-  const std::string_view bytes = mapped_ ? std::string_view(mapped_, mapped_size_) : std::string_view(buffer_);
+  const std::string_view bytes = buffer_;
   if (const std::optional<std::string_view> text = raw ? std::nullopt : data::DataTextInPlace(bytes)) {
     text_ = *text;
     return;

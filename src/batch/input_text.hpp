@@ -1,7 +1,8 @@
 // The data text given on the command line, read as the window's Open reads
-// a file (data::DataTextFromFileBytes), or with every line kept (raw). Where
-// the data text lies in the file's bytes (data::DataTextInPlace), it is used
-// where the file is mapped, without a copy; standard input is read whole.
+// a file (data::DataTextFromFileBytes), or with every line kept (raw). The
+// file is read into memory, not mapped: a mapped file that shrinks under the
+// reader kills it with SIGBUS. Where the data text lies in the bytes read
+// (data::DataTextInPlace), it is used there without a copy.
 #pragma once
 
 #include <string>
@@ -12,26 +13,29 @@ namespace velkar::batch {
 class InputText {
  public:
   InputText() = default;
+  // Text() may view buffer_, so a copy would view the original's bytes.
   InputText(const InputText&) = delete;
   InputText& operator=(const InputText&) = delete;
-  ~InputText();
+
+  enum class Status {
+    kRead,
+    kUnreadable,  // cannot be opened or read: a usage-level failure
+    kChanged,     // a file whose size or modification time moved while it was read
+  };
 
   // "-" reads standard input; raw keeps the lines the entry filter drops
-  // (data::FileTextFromBytes). On failure returns false and sets error to
-  // one line naming the file and the system's reason.
-  bool Open(const std::string& name, bool raw, std::string& error);
+  // (data::FileTextFromBytes). Unless it returns kRead, error is one line
+  // naming the file and the reason, and Text() is empty.
+  Status Open(const std::string& name, bool raw, std::string& error);
   std::string_view Text() const { return text_; }
 
  private:
-  // The file mapped into memory, or its bytes in buffer_.
-  bool ReadBytes(const std::string& name, std::string& error);
-  // Makes text_ the text of the bytes read, as Open describes.
+  Status ReadBytes(const std::string& name, std::string& error);
+  // Makes text_ the text of the bytes in buffer_, as Open describes.
   void MakeText(bool raw);
 
   std::string_view text_;
-  std::string buffer_;  // bytes read (not mapped), then the text made of them
-  const char* mapped_ = nullptr;
-  std::size_t mapped_size_ = 0;
+  std::string buffer_;  // the bytes read, then the text made of them unless it lies in them
 };
 
 }  // namespace velkar::batch

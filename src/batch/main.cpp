@@ -7,7 +7,7 @@
 #include "batch/contour_command.hpp"
 #include "batch/input_text.hpp"
 #include "batch/options.hpp"
-#include "data/atomic_file.hpp"
+#include "batch/output_file.hpp"
 #include "data/data_text.hpp"
 #include "export/emf_writer.hpp"
 #include "export/pdf_writer.hpp"
@@ -54,11 +54,11 @@ int Plot(const batch::BatchOptions& o, const stereonet::PlotSettings& settings, 
   else if (format == "svg") bytes = export_::WriteSvg(result.picture);
   else if (format == "pdf") bytes = export_::WritePdf(result.picture);
   else bytes = export_::WriteEmf(result.picture);
-  std::string error;
-  if (bytes.empty() || !data::WriteFileAtomically(o.output, bytes, error)) {
-    std::cerr << "velkar-batch: " << (error.empty() ? "cannot encode the picture" : error) << '\n';
+  if (bytes.empty()) {
+    std::cerr << "velkar-batch: cannot encode the picture\n";
     return 1;
   }
+  if (!batch::WriteOutputFile(o.output, bytes)) return 1;
   if (o.report) {
     std::cout << result.status_text << '\n';
     if (result.matrix_text) std::cout << *result.matrix_text << '\n';
@@ -114,9 +114,10 @@ int main(int argc, char** argv) {
   }
   batch::InputText input;
   std::string error;
-  if (!input.Open(parsed.options->input, parsed.options->raw, error)) {
+  if (const batch::InputText::Status status = input.Open(parsed.options->input, parsed.options->raw, error);
+      status != batch::InputText::Status::kRead) {
     std::cerr << "velkar-batch: " << error << '\n';
-    return 2;
+    return status == batch::InputText::Status::kChanged ? 1 : 2;
   }
   return Run(*parsed.options, input.Text());
 }

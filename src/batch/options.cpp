@@ -199,8 +199,9 @@ Options for plot:
 
 Option values are UTF-8 text; file names may be any bytes.
 
-Exit status: 0 success, 1 the command failed on the data or its output,
-2 bad usage or a file that cannot be read.
+Exit status: 0 success, 1 the command failed on the data or its output, or
+the input file changed while it was read, 2 bad usage or a file that cannot
+be read.
 )";
 }
 

@@ -73,6 +73,25 @@ check "cosines raw reads the header" "1 velkar-batch: Invalid numeric input (lin
 check "cosines message quotes the line" \
   "velkar-batch: Invalid numeric input (line 2: 1 \\x1b]0;title\\x07$(printf 'x%.0s' $(seq 68))…)" "$(cat "$tmp/err")"
 
+# Every kind of input is read to its end: files of any size, files and
+# devices that report no size, pipes; a text larger than one read block
+# arrives whole, from a file and from standard input.
+: >"$tmp/empty.txt"
+check "empty file" "0 0/90		0" "$("$bin" eigen "$tmp/empty.txt" >"$tmp/out"; echo "$? $(sed -n 3p "$tmp/out")")"
+check "/dev/null" "0 1" "$("$bin" read /dev/null >"$tmp/out"; echo "$? $(wc -l <"$tmp/out")")"
+check "a file that reports no size" "1" "$("$bin" filter /proc/self/stat | wc -l)"
+mkfifo "$tmp/fifo"
+cat "$tmp/two.txt" >"$tmp/fifo" &
+check "named pipe" "$("$bin" eigen "$tmp/two.txt")" "$("$bin" eigen "$tmp/fifo")"
+wait
+awk 'BEGIN { for (i = 0; i < 300000; i++) printf "%d/%d/%d\n", (i * 7) % 360, (i * 3) % 91, i % 9 }' >"$tmp/big.txt"
+check "big file" "same" "$("$bin" filter "$tmp/big.txt" | cmp -s - "$tmp/big.txt" && echo same)"
+check "big file from stdin" "same" "$("$bin" filter - <"$tmp/big.txt" | cmp -s - "$tmp/big.txt" && echo same)"
+check "big file with a header" "same" \
+  "$({ echo Azimuth/Dip; cat "$tmp/big.txt"; } >"$tmp/big-header.txt"; "$bin" filter "$tmp/big-header.txt" | cmp -s - "$tmp/big.txt" && echo same)"
+"$bin" eigen "$tmp" 2>"$tmp/err" >/dev/null
+check "folder refused" "2 velkar-batch: cannot read '$tmp': Is a directory" "$? $(cat "$tmp/err")"
+
 "$bin" eigen "$tmp/missing.txt" 2>"$tmp/err" >/dev/null
 check "missing file status" "2" "$?"
 check "missing file message" "1" "$(grep -c "cannot open '$tmp/missing.txt'" "$tmp/err")"
@@ -132,7 +151,11 @@ if [ "$(id -u)" -ne 0 ]; then
   check "read-only folder keeps the old file" "old" "$(cat "$tmp/keep/out.png")"
 fi
 chmod 700 "$tmp/keep"
-check "no temporary files left" "out.png" "$(ls "$tmp/keep")"
+check "no temporary files left" "out.png" "$(ls -A "$tmp/keep")"
+ln -s keep/out.png "$tmp/link.png"
+"$bin" plot "$tmp/plot.txt" -o "$tmp/link.png"
+check "output through a symlink keeps the link" "link png" \
+  "$([ -L "$tmp/link.png" ] && echo link) $(head -c 4 "$tmp/keep/out.png" | tail -c 3 | tr A-Z a-z)"
 "$bin" plot "$tmp/plot.txt" -o "$tmp/out.gif" 2>/dev/null
 check "unknown picture format status" "2" "$?"
 "$bin" plot "$tmp/plot.txt" 2>/dev/null

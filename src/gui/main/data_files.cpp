@@ -34,14 +34,17 @@ std::optional<std::string> DataFiles::Read(const QString& path) const {
 }
 
 bool DataFiles::Save(const QString& path) {
-  std::string error;
-  if (!data::WriteFileAtomically(QFile::encodeName(path).toStdString(), document_.Text(), error)) {
+  const data::FileWriteResult written =
+      data::WriteFileAtomically(QFile::encodeName(path).toStdString(), document_.Text());
+  if (!written.ok) {
     ShowError(QText(TextId::CannotWriteFile, settings_.UiLanguage) + QLatin1Char('\n') +
-              QString::fromLocal8Bit(error.c_str()));
+              QString::fromLocal8Bit(written.error.c_str()));
     return false;
   }
   document_.SetFileName(QFileInfo(path).absoluteFilePath());
   document_.MarkSaved();
+  // The data are saved; what could not be kept (the owner) is worth knowing.
+  if (!written.warning.empty()) ShowError(QString::fromLocal8Bit(written.warning.c_str()));
   return true;
 }
 
